@@ -1,0 +1,22 @@
+#pragma once
+
+#include "listing/DirEntry.h"
+#include "platform/LocaleFormat.h"
+
+#include <QString>
+
+namespace tamsoret {
+
+// The main window's two scan switches, as the scan reads them.
+struct ScanSwitches {
+    bool listFolders = true; // "&Directory's"
+    bool listHidden = true;  // "&Hidden files"
+};
+
+// Reads the current folder through the filter and the switches into data, and returns
+// the count. Throws Failure for an invalid filter (before anything is read) and
+// TooManyFiles when the tables cannot grow.
+qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, ListingData &data,
+                     qint16 orderBy, const LocaleFormat &locale);
+
+} // namespace tamsoret

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+#include <optional>
+
+namespace tamsoret {
+
+constexpr qint16 OrderByName = 1;
+constexpr qint16 OrderByDOS = 2;
+constexpr qint16 OrderBySize = 3;
+constexpr qint16 OrderByTime = 4;
+
+struct ListOptions {
+    bool ShowName = true;
+    bool ShowDOS = true;
+    bool ShowSize = true;
+    bool ShowTime = true;
+    bool ShowAttr = true;
+    qint16 OrderBy = OrderByName;
+    bool OrderAZ = true;
+    qint16 MarginLeft = 20;
+    qint16 MarginTop = 25;
+    qint16 MarginBottom = 30;
+};
+
+// The listing font, held by the main window's dialog component.
+struct ListingFont {
+    QString name = QStringLiteral("Courier New");
+    float size = 10.0f;
+};
+
+// The number at the start of a text (blanks, tabs and line feeds ignored anywhere; the
+// full stop is the only decimal separator); 0 when the text does not begin with one.
+double LeadingNumber(QStringView text);
+
+// Rounded to the nearest integer, halves to even; nothing when outside -32768..32767.
+std::optional<qint16> RoundToInt16(double value);
+
+// A size in points as decimal text with a full stop and no superfluous digits ("10", "10.5").
+QString PointSizeText(float size);
+
+} // namespace tamsoret

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "listing/DirEntry.h"
+#include "options/ListOptions.h"
+#include "platform/FileTime.h"
+#include "platform/LocaleFormat.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace tamsoret {
+
+// Lines 1 to 5: title with date and time, drive label, folder, two empty lines.
+QStringList ListingHeader(const LocalDateTime &now, const LocaleFormat &locale,
+                          const QString &volumeLabelText, const QString &folder);
+// Lines 6 and 7: the titles of the shown columns, then an empty line.
+QStringList ColumnTitles(const ListOptions &options);
+// Line 8 for one entry.
+QString EntryLine(const DirEntry &entry, const ListOptions &options);
+// Lines 9 to 11: an empty line, the summary and the free space, each after 15 blanks.
+QStringList ListingFooter(const QString &summaryText, const QString &freeSpaceText);
+
+// Where the writers take the texts that are computed at the moment they are written.
+// The defaults read the clock and the file system holding the current folder.
+struct ListingSources {
+    std::function<LocalDateTime()> now;
+    std::function<QString()> volumeLabelText;
+    std::function<QString()> currentFolder;
+    std::function<QString()> freeSpaceText;
+
+    static ListingSources system(const LocaleFormat &locale);
+};
+
+// Everything a writer reads.
+struct ListingInput {
+    const ListingData &data;
+    qint32 count;
+    const ListOptions &options;
+    const LocaleFormat &locale;
+    ListingSources sources;
+};
+
+} // namespace tamsoret

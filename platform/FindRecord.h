@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace tamsoret {
+
+// Attribute flags of a directory record; the values are those the listing's letters
+// and the scan's switches were defined on.
+namespace Attr {
+constexpr quint32 ReadOnly = 0x01;
+constexpr quint32 Hidden = 0x02;
+constexpr quint32 System = 0x04;
+constexpr quint32 Folder = 0x10;
+constexpr quint32 Archive = 0x20;
+} // namespace Attr
+
+// One entry as the directory search delivers it.
+struct FindRecord {
+    QString name;          // decoded for display; control characters already replaced by '?'
+    QByteArray rawName;    // the name's bytes as stored, for every further system call
+    QString alternateName; // the short name; always empty on POSIX file systems
+    quint32 attributes = 0;
+    qint64 size = 0;          // bytes; 0 for a folder
+    qint64 lastWriteTime = 0; // seconds since the Unix epoch, UTC
+};
+
+} // namespace tamsoret

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs every Debian package Tamsoret needs to build, test and run.
+# Non-interactive and idempotent: packages already present are left alone.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
+  fonts-liberation fonts-dejavu-core fontconfig locales
+  xvfb xdotool x11-utils imagemagick
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  desktop-file-utils dpkg-dev file
+  clang libclang-rt-14-dev
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Tests pin a few locales; generate them once.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
+  for l in "en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8"; do
+    grep -qxF "$l" /etc/locale.gen 2>/dev/null || echo "$l" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  done
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+fi
+echo "setup: all packages present"
