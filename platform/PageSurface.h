@@ -27,3 +27,17 @@ public:
 };
 
 } // namespace tamsoret
+
+#include <memory>
+
+namespace tamsoret {
+
+// Opens the default printer as a page surface; throws Failure when there is none.
+class PrinterProvider
+{
+public:
+    virtual ~PrinterProvider() = default;
+    virtual std::unique_ptr<PageSurface> defaultPrinter() = 0;
+};
+
+} // namespace tamsoret

@@ -1,0 +1,293 @@
+#include "startup/frmMain.h"
+
+#include "listing/ReadDirectory.h"
+#include "options/Settings.h"
+#include "options/frmOpt.h"
+#include "output/PrintListing.h"
+#include "output/WriteListing.h"
+#include "platform/CurrentFolder.h"
+#include "platform/Failure.h"
+#include "platform/Twips.h"
+#include "sort/SortEntries.h"
+#include "startup/EnterDirectory.h"
+#include "startup/KorteFileName.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tamsoret {
+
+namespace {
+
+const QString AppTitle = QStringLiteral("Tamsoret");
+
+} // namespace
+
+QString UsageMessageText()
+{
+    return QStringLiteral("Path doesn't exists !!\r\rUsage :\rTamsoret <path>");
+}
+
+frmMain::frmMain(ProgramState &state, MainWindowServices &services, QWidget *parent)
+    : QDialog(parent), CD(services.dialogs), state_(state), services_(services)
+{
+    buildControls();
+}
+
+void frmMain::buildControls()
+{
+    setWindowTitle(AppTitle);
+    // A fixed dialog frame with a close box but neither minimise nor maximise box, shown in
+    // the task bar like any main window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(false);
+
+    const double dpi = screen() ? screen()->logicalDotsPerInchX() : 96.0;
+    auto place = [dpi](QWidget *w, int left, int top, int width, int height) {
+        w->setGeometry(TwipsRect(left, top, width, height, dpi));
+    };
+    setFixedSize(TwipsToPixels(3810, dpi), TwipsToPixels(2010, dpi));
+    setFont(DialogFont(false));
+
+    // Created back to front, so that later controls lie over earlier ones.
+    lbl1 = new QLabel(QStringLiteral("Directory :"), this);
+    place(lbl1, 120, 120, 735, 255);
+
+    lblDir = new QLabel(QStringLiteral("/"), this);
+    lblDir->setFont(DialogFont(true));
+    lblDir->setTextFormat(Qt::PlainText);
+    place(lblDir, 960, 120, 2775, 255);
+
+    chkFile = new QCheckBox(QStringLiteral("&To file"), this);
+    place(chkFile, 120, 1680, 1335, 255);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    place(cmdOK, 2520, 480, 1215, 375);
+    cmdOK->setDefault(true);
+
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    place(cmdCancel, 2520, 960, 1215, 375);
+
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setFrameShadow(QFrame::Sunken);
+    place(Frame1, 120, 360, 2175, 1215);
+
+    Label1 = new QLabel(QStringLiteral("&Filter :"), Frame1);
+    place(Label1, 120, 240, 495, 255);
+    txtFilter = new QLineEdit(QStringLiteral("*.*"), Frame1);
+    place(txtFilter, 600, 240, 615, 285);
+    Label1->setBuddy(txtFilter);
+    chkDir = new QCheckBox(QStringLiteral("&Directory's"), Frame1);
+    chkDir->setChecked(true);
+    place(chkDir, 120, 600, 1935, 255);
+    chkHidden = new QCheckBox(QStringLiteral("&Hidden files"), Frame1);
+    chkHidden->setChecked(true);
+    place(chkHidden, 120, 840, 1935, 255);
+
+    cmdBusy = new QPushButton(QStringLiteral("Reading ..."), this);
+    place(cmdBusy, 600, 600, 2535, 855);
+    cmdBusy->setAutoDefault(false);
+    cmdBusy->hide();
+
+    cmdOpt = new QPushButton(QStringLiteral("&Options"), this);
+    place(cmdOpt, 2520, 1560, 1215, 375);
+
+    // Only OK answers Enter when the focus is outside the push buttons.
+    for (QPushButton *b : {cmdCancel, cmdOpt})
+        b->setAutoDefault(true);
+
+    setTabOrder(txtFilter, chkDir);
+    setTabOrder(chkDir, chkHidden);
+    setTabOrder(chkHidden, chkFile);
+    setTabOrder(chkFile, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+    setTabOrder(cmdCancel, cmdBusy);
+    setTabOrder(cmdBusy, cmdOpt);
+    for (QWidget *w : std::initializer_list<QWidget *>{lbl1, lblDir, Label1, Frame1})
+        w->setFocusPolicy(Qt::NoFocus);
+
+    txtFilter->installEventFilter(this);
+    connect(cmdOK, &QPushButton::clicked, this, &frmMain::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
+    connect(cmdOpt, &QPushButton::clicked, this, &frmMain::cmdOpt_Click);
+
+    txtFilter->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmMain::Form_Load(const QString &commandLine)
+{
+    CD.InitDir = CurrentFolderPath();
+    if (!EnterDirectory(commandLine)) {
+        services_.messages.show(nullptr, AppTitle, UsageMessageText(), MessageIcon::Warning);
+        return false;
+    }
+    lblDir->setText(KorteFileName(CurrentFolderPath()));
+    const QStringList problems = LoadSettings(services_.store, state_.Options, CD.Font);
+    for (const QString &problem : problems)
+        services_.messages.show(nullptr, AppTitle, problem, MessageIcon::Warning);
+    txtFilter_GotFocus();
+    return true;
+}
+
+QString frmMain::KorteFileName(const QString &path) const
+{
+    const QFontMetricsF metrics(lblDir->font());
+    return tamsoret::KorteFileName(
+        path, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); },
+        [this] { return static_cast<double>(lblDir->width()); });
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtFilter && event->type() == QEvent::FocusIn) {
+        // The line edit's own focus handling first, since it may move the selection.
+        txtFilter->event(event);
+        txtFilter_GotFocus();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmMain::txtFilter_GotFocus()
+{
+    // Typing replaces the filter: the selection covers up to 255 characters from the start.
+    txtFilter->setSelection(0, static_cast<int>(std::min<qsizetype>(txtFilter->text().size(), 255)));
+}
+
+void frmMain::setBusyCaption(const QString &caption)
+{
+    cmdBusy->setText(caption);
+    // Drawn at once: between the stages no other window event is handled.
+    cmdBusy->repaint();
+    emit busyCaptionChanged(caption);
+}
+
+void frmMain::cmdOK_Click()
+{
+    if (running_ || ending_)
+        return;
+    running_ = true;
+    try {
+        listingRun();
+    } catch (const TooManyFiles &) {
+        services_.messages.show(this, AppTitle, QStringLiteral("Too many files !!"),
+                                MessageIcon::None);
+        endProgram(1);
+    } catch (const Failure &failure) {
+        services_.messages.show(this, AppTitle, failure.message(), MessageIcon::Critical);
+        endProgram(1);
+    } catch (const std::exception &e) {
+        services_.messages.show(this, AppTitle,
+                                QStringLiteral("The listing failed.\r") + QString::fromLocal8Bit(e.what()),
+                                MessageIcon::Critical);
+        endProgram(1);
+    }
+    running_ = false;
+}
+
+void frmMain::listingRun()
+{
+    if (chkFile->isChecked()) {
+        const QByteArray noted = CurrentFolderBytes();
+        CD.Flags = 4;
+        const bool chosen = CD.ShowSave(this);
+        // Whatever the dialog did to the current folder, the listed folder is current again.
+        if (!ChangeFolder(noted))
+            throw Failure(QStringLiteral("Cannot return to the listed folder"),
+                          QFile::decodeName(noted), QStringLiteral("It can no longer be entered."));
+        if (!chosen) {
+            running_ = false;
+            return;
+        }
+        state_.OutputFileName = CD.FileName;
+    }
+
+    cmdBusy->show();
+    cmdBusy->raise();
+    cmdOpt->raise();
+    // The one point of the run where window events are handled; a second OK, Cancel or
+    // the close box arriving here finds the run busy and is ignored.
+    QCoreApplication::processEvents();
+
+    setBusyCaption(QStringLiteral("Reading ..."));
+    const ScanSwitches switches{chkDir->isChecked(), chkHidden->isChecked()};
+    const qint32 count = ReadDirectory(txtFilter->text(), switches, state_.Listing,
+                                       state_.Options.OrderBy, services_.locale);
+
+    setBusyCaption(QStringLiteral("Sorting ..."));
+    if (count > 1)
+        SortEntries(count, state_.Listing, state_.Options.OrderAZ, services_.collation);
+
+    const ListingInput input{state_.Listing, count, state_.Options, services_.locale,
+                             ListingSources::system(services_.locale)};
+    if (chkFile->isChecked()) {
+        setBusyCaption(QStringLiteral("Writing ..."));
+        WriteListing(state_.OutputFileName, input);
+    } else {
+        setBusyCaption(QStringLiteral("Printing ..."));
+        std::unique_ptr<PageSurface> printer = services_.printers.defaultPrinter();
+        PrintListing(*printer, input, CD.Font);
+    }
+    endProgram(0);
+}
+
+void frmMain::endProgram(int exitCode)
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    exitCode_ = exitCode;
+    if (optionsWindow_)
+        optionsWindow_->close();
+    emit programEnded(exitCode);
+    close();
+}
+
+void frmMain::cmdCancel_Click()
+{
+    if (running_)
+        return;
+    endProgram(0);
+}
+
+void frmMain::reject()
+{
+    // Escape: the cancel button's action.
+    cmdCancel_Click();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // The close box must not close the window under a running listing.
+    if (running_ && !ending_) {
+        event->ignore();
+        return;
+    }
+    endProgram(exitCode_);
+    // Not QDialog's own handler: it would run reject(), the cancel button's action, again.
+    event->accept();
+}
+
+void frmMain::cmdOpt_Click()
+{
+    if (running_ || ending_)
+        return;
+    const OptionsContext context{state_.Options, CD, services_.store, services_.printers,
+                                 services_.messages};
+    frmOpt *window = new frmOpt(context, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    optionsWindow_ = window;
+    window->exec();
+}
+
+} // namespace tamsoret

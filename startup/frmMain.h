@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/Collation.h"
+#include "platform/CommonDialog.h"
+#include "platform/LocaleFormat.h"
+#include "platform/MessageBox.h"
+#include "platform/PageSurface.h"
+#include "platform/SettingsStore.h"
+#include "startup/ProgramState.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tamsoret {
+
+// Everything outside the program's own state that the main window talks to.
+struct MainWindowServices {
+    MessageBox &messages;
+    DialogService &dialogs;
+    PrinterProvider &printers;
+    SettingsStore &store;
+    LocaleFormat locale;
+    Collation collation;
+};
+
+// The main window: the folder, the filter and switches of one listing run, OK, Cancel
+// and Options, and the busy button the run shows while it works.
+class frmMain : public QDialog
+{
+    Q_OBJECT
+public:
+    frmMain(ProgramState &state, MainWindowServices &services, QWidget *parent = nullptr);
+
+    // Start-up: enters the folder named on the command line (or shows the usage message
+    // and returns false), shows it in the folder label and loads the options.
+    bool Form_Load(const QString &commandLine);
+
+    // The shortened form of a path that fits the folder label.
+    QString KorteFileName(const QString &path) const;
+
+    // The exit status the program ends with: 0 after a listing, 1 after a reported failure.
+    int exitCode() const { return exitCode_; }
+    bool running() const { return running_; }
+
+    CommonDialog CD;
+
+    QLabel *lbl1 = nullptr;
+    QLabel *lblDir = nullptr;
+    QFrame *Frame1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtFilter = nullptr;
+    QCheckBox *chkDir = nullptr;
+    QCheckBox *chkHidden = nullptr;
+    QCheckBox *chkFile = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdOpt = nullptr;
+    QPushButton *cmdBusy = nullptr;
+
+signals:
+    // Each caption the busy button shows during a run, in order.
+    void busyCaptionChanged(const QString &caption);
+    // The program is to end with this status.
+    void programEnded(int exitCode);
+
+public slots:
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdOpt_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    void buildControls();
+    void setBusyCaption(const QString &caption);
+    void listingRun();
+    void endProgram(int exitCode);
+    void txtFilter_GotFocus();
+
+    ProgramState &state_;
+    MainWindowServices &services_;
+    QPointer<QDialog> optionsWindow_;
+    bool running_ = false;
+    bool ending_ = false;
+    int exitCode_ = 0;
+};
+
+// The four lines of the usage message, with carriage returns as line breaks.
+QString UsageMessageText();
+
+} // namespace tamsoret
