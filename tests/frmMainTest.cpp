@@ -1,0 +1,429 @@
+#include "platform/Failure.h"
+#include "platform/Twips.h"
+#include "startup/frmMain.h"
+#include "tests/TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tamsoret;
+using tamsoret::test::CurrentFolderGuard;
+
+namespace {
+
+struct Shown {
+    QString title;
+    QString text;
+    MessageIcon icon;
+};
+
+class RecordingMessages : public MessageBox
+{
+public:
+    void show(QWidget *, const QString &title, const QString &text, MessageIcon icon) override
+    {
+        shown.push_back({title, text, icon});
+    }
+    std::vector<Shown> shown;
+};
+
+class ScriptedDialogs : public DialogService
+{
+public:
+    std::optional<QString> saveFileName(QWidget *, const QString &initialFolder,
+                                        const QString &filter) override
+    {
+        ++saveCalls;
+        lastInitialFolder = initialFolder;
+        lastFilter = filter;
+        if (duringSave)
+            duringSave();
+        return answer;
+    }
+    std::optional<ListingFont> chooseFont(QWidget *, const ListingFont &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> answer;
+    std::function<void()> duringSave;
+    int saveCalls = 0;
+    QString lastInitialFolder;
+    QString lastFilter;
+};
+
+class NullSurface : public PageSurface
+{
+public:
+    void setFontName(const QString &n) override { fontName = n; }
+    void setFontSize(float) override {}
+    void setUnitMillimetres() override {}
+    void setX(double) override {}
+    void setY(double v) override { y_ = v; }
+    double y() const override { return y_; }
+    double pageHeight() const override { return 270; }
+    double printableWidth() const override { return 190; }
+    double textWidth(const QString &t) const override { return 2.0 * t.size(); }
+    void print(const QString &text, bool endLine) override
+    {
+        printed << text;
+        if (endLine)
+            y_ += 4;
+    }
+    void newPage() override {}
+    void endJob() override { ++*jobs; }
+    QStringList printed;
+    QString fontName;
+    int *jobs = nullptr;
+
+private:
+    double y_ = 0;
+};
+
+class FakePrinters : public PrinterProvider
+{
+public:
+    std::unique_ptr<PageSurface> defaultPrinter() override
+    {
+        if (!installed)
+            throw Failure(QStringLiteral("Cannot print the listing"), QString(),
+                          QStringLiteral("No default printer is installed."));
+        auto surface = std::make_unique<NullSurface>();
+        surface->jobs = &jobs;
+        last = surface.get();
+        return surface;
+    }
+    bool installed = true;
+    int jobs = 0;
+    NullSurface *last = nullptr;
+};
+
+class MemoryStore : public SettingsStore
+{
+public:
+    QString GetSetting(const QString &, const QString &, const QString &key,
+                       const QString &def) override
+    {
+        return values.value(key, def);
+    }
+    void SaveSetting(const QString &, const QString &, const QString &key,
+                     const QString &text) override
+    {
+        values[key] = text;
+    }
+    QMap<QString, QString> values;
+};
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        for (const char *name : {"alpha.txt", "Beta.doc", "README"})
+            test::MakeFile(folder.filePath(name), 100);
+        guard = std::make_unique<CurrentFolderGuard>(QDir::tempPath());
+        window = std::make_unique<frmMain>(state, services);
+        captions = std::make_unique<QSignalSpy>(window.get(), &frmMain::busyCaptionChanged);
+    }
+    void TearDown() override
+    {
+        window.reset();
+        guard.reset();
+    }
+
+    bool load() { return window->Form_Load(folder.path()); }
+
+    void showAndActivate()
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QStringList recordedCaptions() const
+    {
+        QStringList out;
+        for (const auto &args : *captions)
+            out << args.at(0).toString();
+        return out;
+    }
+
+    QTemporaryDir folder;
+    QTemporaryDir outputs;
+    RecordingMessages messages;
+    ScriptedDialogs dialogs;
+    FakePrinters printers;
+    MemoryStore store;
+    MainWindowServices services{messages, dialogs, printers, store, LocaleFormat::fromLocale(),
+                                Collation()};
+    ProgramState state;
+    std::unique_ptr<CurrentFolderGuard> guard;
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<QSignalSpy> captions;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, LaysOutEveryControlFromTwips)
+{
+    const double dpi = window->screen()->logicalDotsPerInchX();
+    EXPECT_EQ(window->size(), QSize(TwipsToPixels(3810, dpi), TwipsToPixels(2010, dpi)));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->windowTitle(), "Tamsoret");
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+
+    struct Row {
+        QWidget *w;
+        QString caption;
+        int l, t, wd, h;
+        QWidget *container;
+    };
+    frmMain &f = *window;
+    const std::vector<Row> rows = {
+        {f.lbl1, "Directory :", 120, 120, 735, 255, &f},
+        {f.lblDir, "", 960, 120, 2775, 255, &f},
+        {f.Frame1, "", 120, 360, 2175, 1215, &f},
+        {f.Label1, "&Filter :", 120, 240, 495, 255, f.Frame1},
+        {f.txtFilter, "*.*", 600, 240, 615, 285, f.Frame1},
+        {f.chkDir, "&Directory's", 120, 600, 1935, 255, f.Frame1},
+        {f.chkHidden, "&Hidden files", 120, 840, 1935, 255, f.Frame1},
+        {f.chkFile, "&To file", 120, 1680, 1335, 255, &f},
+        {f.cmdOK, "OK", 2520, 480, 1215, 375, &f},
+        {f.cmdCancel, "Cancel", 2520, 960, 1215, 375, &f},
+        {f.cmdOpt, "&Options", 2520, 1560, 1215, 375, &f},
+        {f.cmdBusy, "Reading ...", 600, 600, 2535, 855, &f},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.w->objectName().toStdString() + " " + r.caption.toStdString());
+        EXPECT_EQ(r.w->geometry(), TwipsRect(r.l, r.t, r.wd, r.h, dpi));
+        EXPECT_EQ(r.w->parentWidget(), r.container);
+        if (auto *b = qobject_cast<QAbstractButton *>(r.w))
+            EXPECT_EQ(b->text(), r.caption);
+        if (auto *l = qobject_cast<QLabel *>(r.w); l && !r.caption.isEmpty())
+            EXPECT_EQ(l->text(), r.caption);
+    }
+    EXPECT_TRUE(f.chkDir->isChecked());
+    EXPECT_TRUE(f.chkHidden->isChecked());
+    EXPECT_FALSE(f.chkFile->isChecked());
+    EXPECT_TRUE(f.cmdOK->isDefault());
+    EXPECT_TRUE(f.cmdBusy->isHidden());
+    EXPECT_TRUE(f.lblDir->font().bold());
+    EXPECT_FALSE(f.lbl1->font().bold());
+
+    // Stacking: the busy button lies over the frame and OK/Cancel; Options over it.
+    const QObjectList &kids = f.children();
+    auto z = [&kids](QWidget *w) { return kids.indexOf(w); };
+    EXPECT_GT(z(f.cmdBusy), z(f.Frame1));
+    EXPECT_GT(z(f.cmdBusy), z(f.cmdOK));
+    EXPECT_GT(z(f.cmdBusy), z(f.cmdCancel));
+    EXPECT_GT(z(f.cmdOpt), z(f.cmdBusy));
+}
+
+TEST_F(MainWindowTest, StartsWithTheFilterFocusedAndSelectedAndTabsInTableOrder)
+{
+    ASSERT_TRUE(load());
+    showAndActivate();
+    EXPECT_EQ(QApplication::focusWidget(), window->txtFilter);
+    EXPECT_EQ(window->txtFilter->selectedText(), "*.*");
+
+    const std::vector<QWidget *> order = {window->chkDir,    window->chkHidden, window->chkFile,
+                                          window->cmdOK,     window->cmdCancel, window->cmdOpt,
+                                          window->txtFilter};
+    for (QWidget *expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected);
+    }
+    // Tabbing back in selects the whole filter again, even after it was edited.
+    window->txtFilter->setText("*.txt");
+    window->txtFilter->deselect();
+    QTest::keyClick(window->txtFilter, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), window->txtFilter);
+    EXPECT_EQ(window->txtFilter->selectedText(), "*.txt");
+}
+
+TEST_F(MainWindowTest, ShowsTheListedFolderAndTheStartupFolderGoesToTheSaveDialog)
+{
+    ASSERT_TRUE(load());
+    EXPECT_EQ(window->CD.InitDir, QDir::tempPath());
+    const QString shown = window->lblDir->text();
+    EXPECT_TRUE(shown == folder.path() || (shown.startsWith("/.../") &&
+                                           folder.path().endsWith(shown.mid(4))))
+        << shown.toStdString();
+    EXPECT_EQ(QDir::currentPath(), folder.path());
+}
+
+TEST_F(MainWindowTest, AMissingFolderShowsTheUsageMessageAndLoadsNoOptions)
+{
+    store.values["Show"] = "1x";
+    EXPECT_FALSE(window->Form_Load(folder.path() + "/missing"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Tamsoret");
+    EXPECT_EQ(messages.shown[0].text, "Path doesn't exists !!\r\rUsage :\rTamsoret <path>");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(MessageDisplayText(messages.shown[0].text),
+              "Path doesn't exists !!\n\nUsage :\nTamsoret <path>");
+}
+
+TEST_F(MainWindowTest, ABadStoredOptionIsReportedAndStartUpGoesOn)
+{
+    store.values["OrderAZ"] = "maybe";
+    store.values["OrderBy"] = "3";
+    ASSERT_TRUE(load());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("OrderAZ"));
+    EXPECT_TRUE(state.Options.OrderAZ);
+    EXPECT_EQ(state.Options.OrderBy, 3);
+}
+
+TEST_F(MainWindowTest, AFileRunShowsEachStageAndWritesTheListing)
+{
+    ASSERT_TRUE(load());
+    showAndActivate();
+    const QString out = outputs.filePath("listing");
+    dialogs.answer = out;
+    window->chkFile->setChecked(true);
+    QSignalSpy ended(window.get(), &frmMain::programEnded);
+    QTest::keyClick(window->txtFilter, Qt::Key_Return);
+
+    EXPECT_EQ(dialogs.saveCalls, 1);
+    EXPECT_EQ(dialogs.lastFilter, "Text files|*.txt");
+    EXPECT_EQ(recordedCaptions(), QStringList({"Reading ...", "Sorting ...", "Writing ..."}));
+    ASSERT_EQ(ended.size(), 1);
+    EXPECT_EQ(ended[0][0].toInt(), 0);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(state.OutputFileName, out);
+    const QByteArray text = test::ReadAll(out); // written under exactly the name typed
+    EXPECT_TRUE(text.startsWith("Tamsoret - "));
+    EXPECT_TRUE(text.contains("3 file(s), 300 b \r\n"));
+    EXPECT_EQ(QDir::currentPath(), folder.path());
+}
+
+TEST_F(MainWindowTest, SortingIsShownAlsoForNoneOrOneEntry)
+{
+    for (const QString filter : {QStringLiteral("*.none"), QStringLiteral("alpha*")}) {
+        SCOPED_TRACE(filter.toStdString());
+        window = std::make_unique<frmMain>(state, services);
+        captions = std::make_unique<QSignalSpy>(window.get(), &frmMain::busyCaptionChanged);
+        ASSERT_TRUE(load());
+        window->txtFilter->setText(filter);
+        window->cmdOK->click();
+        EXPECT_EQ(recordedCaptions(), QStringList({"Reading ...", "Sorting ...", "Printing ..."}));
+        const qsizetype entries = filter == "alpha*" ? 1 : 0;
+        EXPECT_EQ(printers.last->printed.filter("alpha.txt").size(), entries);
+    }
+    EXPECT_EQ(printers.jobs, 2);
+}
+
+TEST_F(MainWindowTest, CancellingTheSaveDialogReturnsToIdleReadyForAnotherOK)
+{
+    ASSERT_TRUE(load());
+    window->chkFile->setChecked(true);
+    dialogs.answer = std::nullopt;
+    QSignalSpy ended(window.get(), &frmMain::programEnded);
+    window->cmdOK->click();
+    EXPECT_EQ(dialogs.saveCalls, 1);
+    EXPECT_TRUE(captions->isEmpty());
+    EXPECT_TRUE(window->cmdBusy->isHidden());
+    EXPECT_FALSE(window->running());
+    EXPECT_TRUE(ended.isEmpty());
+    EXPECT_TRUE(window->chkFile->isChecked());
+    EXPECT_TRUE(state.OutputFileName.isEmpty());
+    EXPECT_EQ(QDir::currentPath(), folder.path());
+
+    window->cmdOK->click();
+    EXPECT_EQ(dialogs.saveCalls, 2);
+}
+
+TEST_F(MainWindowTest, ASecondOKOrCancelDuringTheRunIsIgnored)
+{
+    ASSERT_TRUE(load());
+    showAndActivate();
+    window->chkFile->setChecked(true);
+    dialogs.answer = outputs.filePath("once.txt");
+    // Queued so that they arrive at the run's one event-handling point.
+    dialogs.duringSave = [this] {
+        QMetaObject::invokeMethod(window->cmdOK, "click", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(window->cmdCancel, "click", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(window.get(), "close", Qt::QueuedConnection);
+    };
+    QSignalSpy ended(window.get(), &frmMain::programEnded);
+    window->cmdOK->click();
+    EXPECT_EQ(dialogs.saveCalls, 1);
+    EXPECT_EQ(recordedCaptions(), QStringList({"Reading ...", "Sorting ...", "Writing ..."}));
+    ASSERT_EQ(ended.size(), 1);
+    EXPECT_EQ(window->exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(outputs.filePath("once.txt")));
+}
+
+TEST_F(MainWindowTest, EscapeAndCancelEndTheProgramWithNothingWritten)
+{
+    ASSERT_TRUE(load());
+    showAndActivate();
+    QSignalSpy ended(window.get(), &frmMain::programEnded);
+    QTest::keyClick(window->txtFilter, Qt::Key_Escape);
+    ASSERT_EQ(ended.size(), 1);
+    EXPECT_EQ(ended[0][0].toInt(), 0);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(printers.jobs, 0);
+    EXPECT_EQ(dialogs.saveCalls, 0);
+    EXPECT_TRUE(store.values.isEmpty());
+}
+
+TEST_F(MainWindowTest, PrintsWithTheListingFontOrReportsAMissingPrinter)
+{
+    store.values["FontName"] = "Liberation Mono";
+    ASSERT_TRUE(load());
+    window->cmdOK->click();
+    ASSERT_NE(printers.last, nullptr);
+    EXPECT_EQ(printers.last->fontName, "Liberation Mono");
+    EXPECT_EQ(printers.jobs, 1);
+
+    window = std::make_unique<frmMain>(state, services);
+    printers.installed = false;
+    ASSERT_TRUE(load());
+    window->cmdOK->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("No default printer is installed."));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(window->exitCode(), 1);
+}
+
+TEST_F(MainWindowTest, AFailedWriteIsReportedWithTheFileAndEndsTheProgram)
+{
+    ASSERT_TRUE(load());
+    window->chkFile->setChecked(true);
+    const QString out = outputs.filePath("gone/listing.txt");
+    dialogs.answer = out;
+    window->cmdOK->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(out)) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(window->exitCode(), 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(MainWindowTest, AnInvalidFilterIsReportedWithThePattern)
+{
+    ASSERT_TRUE(load());
+    window->txtFilter->setText("[abc");
+    window->cmdOK->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("[abc"));
+    EXPECT_EQ(printers.jobs, 0);
+    EXPECT_EQ(window->exitCode(), 1);
+}
