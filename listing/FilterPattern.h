@@ -14,6 +14,11 @@ public:
     // Throws Failure naming the pattern when it is invalid (an unclosed "[", a range
     // whose ends are in the wrong order).
     explicit FilterPattern(const QString &pattern);
+    ~FilterPattern();
+    FilterPattern(const FilterPattern &);
+    FilterPattern(FilterPattern &&) noexcept;
+    FilterPattern &operator=(const FilterPattern &);
+    FilterPattern &operator=(FilterPattern &&) noexcept;
     bool matches(QStringView candidate) const;
 
     struct Token; // defined in the source
