@@ -35,10 +35,8 @@ void AppendOrderPreserving(QByteArray &out, char32_t v)
 // each unit is folded on its own, except that a low surrogate after a high one is
 // folded together with it and stands for the whole character. The key repeats that
 // unit by unit, so it orders exactly as that comparison does.
-QByteArray FoldedUnits(const QString &text)
+void AppendFoldedUnits(QByteArray &out, const QString &text)
 {
-    QByteArray out;
-    out.reserve(text.size());
     char32_t last = 0;
     for (QChar c : text) {
         const char16_t unit = c.unicode();
@@ -54,23 +52,9 @@ QByteArray FoldedUnits(const QString &text)
         last = unit;
         AppendOrderPreserving(out, value);
     }
-    return out;
 }
 
 } // namespace
-
-int CollationKey::compare(const CollationKey &other) const
-{
-    const auto *bytes = std::get_if<QByteArray>(&key_);
-    const auto *otherBytes = std::get_if<QByteArray>(&other.key_);
-    if (bytes && otherBytes)
-        return Sign(bytes->compare(*otherBytes));
-    if (bytes)
-        return -1;
-    if (otherBytes)
-        return 1;
-    return Sign(std::get<QCollatorSortKey>(key_).compare(std::get<QCollatorSortKey>(other.key_)));
-}
 
 Collation::Collation(const QLocale &locale)
     : collator_(locale), codeUnitOrder_(locale.language() == QLocale::C)
@@ -83,13 +67,40 @@ int Collation::compare(const QString &a, const QString &b) const
     return Sign(collator_.compare(a, b));
 }
 
-CollationKey Collation::sortKey(const QString &text) const
+CollationKeys::CollationKeys(const Collation &collation) : collation_(collation) {}
+
+void CollationKeys::reserve(size_t count)
 {
-    if (codeUnitOrder_)
-        return CollationKey(FoldedUnits(text));
-    if (text.isEmpty())
-        return CollationKey(QByteArray());
-    return CollationKey(collator_.sortKey(text));
+    empty_.reserve(count);
+    if (collation_.codeUnitOrder_)
+        foldedEnds_.reserve(count);
+    else
+        collated_.reserve(count);
+}
+
+void CollationKeys::append(const QString &text)
+{
+    empty_.push_back(text.isEmpty());
+    if (collation_.codeUnitOrder_) {
+        AppendFoldedUnits(folded_, text);
+        foldedEnds_.push_back(folded_.size());
+    } else {
+        collated_.push_back(collation_.collator_.sortKey(text));
+    }
+}
+
+int CollationKeys::compare(size_t a, size_t b) const
+{
+    if (collation_.codeUnitOrder_) {
+        const qsizetype aBegin = a == 0 ? 0 : foldedEnds_[a - 1];
+        const qsizetype bBegin = b == 0 ? 0 : foldedEnds_[b - 1];
+        const QByteArrayView aKey(folded_.constData() + aBegin, foldedEnds_[a] - aBegin);
+        const QByteArrayView bKey(folded_.constData() + bBegin, foldedEnds_[b] - bBegin);
+        return Sign(aKey.compare(bKey));
+    }
+    if (empty_[a] || empty_[b])
+        return int(empty_[b]) - int(empty_[a]);
+    return Sign(collated_[a].compare(collated_[b]));
 }
 
 } // namespace tamsoret
