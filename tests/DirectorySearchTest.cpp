@@ -1,0 +1,187 @@
+#include "platform/DirectorySearch.h"
+
+#include "tests/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tamsoret;
+using namespace tamsoret::test;
+
+namespace {
+
+// An entry whose name is given as bytes: a name that is not valid UTF-8 cannot pass
+// through QString, so neither can QTemporaryDir remove it.
+class RawFile
+{
+public:
+    explicit RawFile(const QByteArray &path) : path_(path)
+    {
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ~RawFile() { ::unlink(path_.constData()); }
+
+private:
+    QByteArray path_;
+};
+
+std::map<QByteArray, FindRecord> ReadAllRecords(const QByteArray &folder)
+{
+    std::map<QByteArray, FindRecord> records;
+    DirectorySearch search;
+    FindRecord record;
+    if (!search.findFirst(record, folder))
+        return records;
+    do {
+        records[record.rawName] = record;
+    } while (search.findNext(record));
+    return records;
+}
+
+class DirectorySearchTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        folder = QFile::encodeName(dir.path());
+    }
+
+    QByteArray at(const char *name) const { return folder + '/' + name; }
+
+    QTemporaryDir dir;
+    QByteArray folder;
+};
+
+TEST_F(DirectorySearchTest, Should_DescribeFilesFoldersAndSpecialEntries)
+{
+    MakeFile(dir.filePath("plain.txt"), 1234);
+    MakeFile(dir.filePath(".hidden"), 7);
+    MakeFile(dir.filePath("locked"), 1);
+    ASSERT_EQ(chmod(at("locked"), 0444), 0);
+    MakeFile(dir.filePath("big"), 20LL << 30);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(".cache"));
+    ASSERT_EQ(mkfifo(at("pipe"), 0644), 0);
+    const qint64 summer = LocalSeconds(2026, 7, 1, 14, 30);
+    SetModificationTime(dir.filePath("plain.txt"), summer);
+
+    const auto records = ReadAllRecords(folder);
+    ASSERT_EQ(records.size(), 9u); // seven entries plus "." and ".."
+
+    const FindRecord &plain = records.at("plain.txt");
+    EXPECT_EQ(plain.name, "plain.txt");
+    EXPECT_EQ(plain.attributes, 0u);
+    EXPECT_EQ(plain.size, 1234);
+    EXPECT_EQ(plain.lastWriteTime, summer);
+    EXPECT_TRUE(plain.alternateName.isEmpty());
+
+    EXPECT_EQ(records.at(".hidden").attributes, Attr::Hidden);
+    EXPECT_EQ(records.at("locked").attributes, Attr::ReadOnly);
+    EXPECT_EQ(records.at("big").size, 20LL << 30);
+    EXPECT_EQ(records.at("sub").attributes, Attr::Folder);
+    EXPECT_EQ(records.at("sub").size, 0);
+    EXPECT_EQ(records.at(".cache").attributes, Attr::Folder | Attr::Hidden);
+    EXPECT_EQ(records.at("pipe").attributes, Attr::System);
+    EXPECT_EQ(records.at(".").attributes, Attr::Folder);
+    EXPECT_EQ(records.at("..").attributes, Attr::Folder);
+}
+
+TEST_F(DirectorySearchTest, Should_DescribeBrokenLinksByTheLinkItself)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("target"));
+    ASSERT_EQ(symlink("target", at("to-folder")), 0);
+    ASSERT_EQ(symlink("missing", at("dangling")), 0);
+    ASSERT_EQ(symlink("loop-b", at("loop-a")), 0);
+    ASSERT_EQ(symlink("loop-a", at("loop-b")), 0);
+
+    const auto records = ReadAllRecords(folder);
+    EXPECT_EQ(records.at("to-folder").attributes, Attr::Folder);
+    ASSERT_TRUE(records.count("dangling"));
+    EXPECT_EQ(records.at("dangling").attributes, 0u);
+    EXPECT_EQ(records.at("dangling").size, qint64(strlen("missing")));
+    EXPECT_TRUE(records.count("loop-a"));
+    EXPECT_TRUE(records.count("loop-b"));
+}
+
+TEST_F(DirectorySearchTest, Should_KeepRawBytes_And_ShowUnprintableNamesSafely)
+{
+    MakeFile(dir.filePath("line\nbreak"), 1);
+    MakeFile(dir.filePath(QStringLiteral("Überraschung.txt")), 1);
+    const QByteArray latin1 = "caf\xe9.txt"; // not valid UTF-8
+    const RawFile raw(folder + '/' + latin1);
+
+    const auto records = ReadAllRecords(folder);
+    EXPECT_EQ(records.at("line\nbreak").name, "line?break");
+    EXPECT_EQ(records.at(QStringLiteral("Überraschung.txt").toUtf8()).name,
+              QStringLiteral("Überraschung.txt"));
+    ASSERT_TRUE(records.count(latin1));
+    const QString shown = records.at(latin1).name;
+    EXPECT_TRUE(shown.startsWith("caf"));
+    EXPECT_TRUE(shown.endsWith(".txt"));
+    EXPECT_NE(shown.toUtf8(), latin1);
+}
+
+TEST_F(DirectorySearchTest, Should_SkipEntries_That_VanishBeforeTheirStatusCall)
+{
+    for (int i = 0; i < 20; ++i)
+        MakeFile(dir.filePath(QStringLiteral("f%1").arg(i)), 1);
+
+    DirectorySearch search;
+    FindRecord record;
+    ASSERT_TRUE(search.findFirst(record, folder));
+    // The names of a small folder are all read in one go by the first call; removing
+    // the files now leaves names whose status can no longer be read.
+    for (int i = 0; i < 20; ++i)
+        QFile::remove(dir.filePath(QStringLiteral("f%1").arg(i)));
+    QList<QByteArray> later;
+    while (search.findNext(record))
+        later << record.rawName;
+    for (const QByteArray &name : later)
+        EXPECT_TRUE(name == "." || name == "..") << name.constData();
+}
+
+TEST_F(DirectorySearchTest, Should_Fail_When_TheFolderCannotBeOpened_LeavingTheRecord)
+{
+    DirectorySearch search;
+    FindRecord record;
+    record.name = "untouched";
+    EXPECT_FALSE(search.findFirst(record, at("no-such-folder")));
+    EXPECT_EQ(record.name, "untouched");
+    EXPECT_FALSE(search.findNext(record));
+}
+
+TEST_F(DirectorySearchTest, Should_ReadTheCurrentFolder_When_NoneIsGiven)
+{
+    MakeFile(dir.filePath("here"), 3);
+    CurrentFolderGuard guard(dir.path());
+    EXPECT_TRUE(ReadAllRecords({}).count("here"));
+}
+
+TEST(DirectorySearch, Should_GiveNoDotEntries_AtTheRoot)
+{
+    const auto records = ReadAllRecords("/");
+    EXPECT_FALSE(records.empty());
+    EXPECT_EQ(records.count("."), 0u);
+    EXPECT_EQ(records.count(".."), 0u);
+    EXPECT_TRUE(records.count("tmp"));
+}
+
+TEST(ReplaceControlCharacters, Should_ReplaceEveryControlCharacterAndNothingElse)
+{
+    EXPECT_EQ(ReplaceControlCharacters(QStringLiteral("a\tb\rc\x1f" "d\x7f" "e")), "a?b?c?d?e");
+    EXPECT_EQ(ReplaceControlCharacters(QString(QChar(0)) + "x"), "?x");
+    EXPECT_EQ(ReplaceControlCharacters(QStringLiteral("plain ~ é €")),
+              QStringLiteral("plain ~ é €"));
+}
+
+} // namespace
