@@ -1,0 +1,51 @@
+#include "listing/ReadDirectory.h"
+
+#include "listing/EntryFields.h"
+#include "listing/FilterPattern.h"
+#include "listing/NameCleaning.h"
+#include "platform/DirectorySearch.h"
+
+namespace tamsoret {
+
+qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, ListingData &data,
+                     qint16 orderBy, const LocaleFormat &locale)
+{
+    // An invalid filter is reported before the folder is touched.
+    const FilterPattern pattern(filter);
+
+    data.TotalBytes = 0;
+    data.Entries.clear();
+    data.EntryOrder.clear();
+    qint32 count = 0;
+
+    DirectorySearch search;
+    FindRecord record;
+    if (!search.findFirst(record))
+        return 0;
+
+    QString candidate;
+    do {
+        const QString name = StripNul(record.name);
+        if (name == u".")
+            continue;
+        // Every candidate holds a dot, so that "*.*" takes all and "*." the names without one.
+        candidate = name;
+        if (!name.contains(u'.'))
+            candidate += u'.';
+        if (!pattern.matches(candidate))
+            continue;
+        if ((record.attributes & Attr::Folder) && !switches.listFolders)
+            continue;
+        if ((record.attributes & Attr::Hidden) && !switches.listHidden)
+            continue;
+        AddEntry(record, count, data, orderBy, locale);
+        ++count;
+    } while (search.findNext(record));
+    search.close();
+
+    data.SummaryText =
+        QString::number(count) + QStringLiteral(" file(s), ") + FormatSize(data.TotalBytes, locale);
+    return count;
+}
+
+} // namespace tamsoret

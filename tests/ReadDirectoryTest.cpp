@@ -1,0 +1,272 @@
+#include "listing/ReadDirectory.h"
+
+#include "options/ListOptions.h"
+#include "platform/Failure.h"
+#include "tests/TestSupport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tamsoret;
+using namespace tamsoret::test;
+
+namespace {
+
+const LocaleFormat English = LocaleFormat::fromLocale(QLocale::c());
+
+qint64 Utc(int year, int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), QTimeZone::utc())
+        .toSecsSinceEpoch();
+}
+
+QStringList SortedNames(const ListingData &data)
+{
+    QStringList names;
+    for (const DirEntry &e : data.Entries)
+        names << e.Name;
+    names.sort();
+    return names;
+}
+
+const DirEntry *Find(const ListingData &data, const QString &name)
+{
+    for (const DirEntry &e : data.Entries) {
+        if (e.Name == name)
+            return &e;
+    }
+    return nullptr;
+}
+
+class ReadDirectoryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    void file(const QString &name, qint64 size = 0) { MakeFile(dir.filePath(name), size); }
+    void folder(const QString &name) { ASSERT_TRUE(QDir(dir.path()).mkdir(name)); }
+
+    qint32 read(const QString &filter, ScanSwitches switches = {},
+                qint16 orderBy = OrderByName)
+    {
+        CurrentFolderGuard guard(dir.path());
+        return ReadDirectory(filter, switches, data, orderBy, English);
+    }
+
+    QTemporaryDir dir;
+    ListingData data;
+};
+
+TEST_F(ReadDirectoryTest, Should_ListOnlyTheParent_When_TheFolderIsEmpty)
+{
+    ASSERT_EQ(read("*.*"), 1);
+    ASSERT_EQ(data.Entries.size(), 1u);
+    EXPECT_EQ(data.Entries[0].Name, "..");
+    EXPECT_EQ(data.Entries[0].SizeText, "<DIR>    ");
+    EXPECT_EQ(data.Entries[0].AttrText, "d    ");
+    EXPECT_EQ(data.EntryOrder, std::vector<qint32>{0});
+    EXPECT_EQ(data.SummaryText, "1 file(s), 0 b ");
+
+    EXPECT_EQ(read("*.*", {false, true}), 0);
+    EXPECT_TRUE(data.Entries.empty());
+    EXPECT_TRUE(data.EntryOrder.empty());
+    EXPECT_EQ(data.SummaryText, "0 file(s), 0 b ");
+}
+
+TEST_F(ReadDirectoryTest, Should_CountFoldersAndTheParentInTheSummary)
+{
+    file("one.txt", 100);
+    file("two", 200);
+    file("three.dat", 300);
+    folder("sub");
+    ASSERT_EQ(read("*.*"), 5);
+    EXPECT_EQ(data.SummaryText, "5 file(s), 600 b ");
+    EXPECT_EQ(data.EntryOrder, (std::vector<qint32>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(SortedNames(data), (QStringList{"..", "One.txt", "Sub", "Three.dat", "Two"}));
+}
+
+struct FilterCase {
+    const char *filter;
+    QStringList names;
+};
+
+class ReadDirectoryFilter : public ReadDirectoryTest,
+                            public ::testing::WithParamInterface<FilterCase>
+{
+};
+
+TEST_P(ReadDirectoryFilter, Should_ListTheNamesThe_FilterAccepts)
+{
+    for (const char *name : {"README", "Makefile", "notes.txt", "a.txt", "B.Txt",
+                             "2026 report.txt", "x.text"})
+        file(name, 10);
+    const FilterCase &c = GetParam();
+    read(QString::fromUtf8(c.filter), {false, true});
+    QStringList expected = c.names;
+    expected.sort();
+    EXPECT_EQ(SortedNames(data), expected) << c.filter;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, ReadDirectoryFilter,
+    ::testing::Values(
+        FilterCase{"*.", {"Readme", "Makefile"}},
+        FilterCase{"*.TXT", {"Notes.txt", "A.txt", "B.Txt", "2026 report.txt"}},
+        FilterCase{"#*", {"2026 report.txt"}},
+        FilterCase{"*.t?xt", {"X.text"}},
+        FilterCase{"[a-m]*", {"Makefile", "A.txt", "B.Txt"}},
+        FilterCase{" *.*", {}}, FilterCase{"", {}}));
+
+TEST_F(ReadDirectoryTest, Should_ListHiddenEntriesOnlyWithTheirSwitches)
+{
+    file(".hidden", 5);
+    file("visible", 7);
+    folder(".hiddendir");
+    folder("sub");
+    read("*.*", {true, true});
+    EXPECT_EQ(SortedNames(data), (QStringList{"..", ".hidden", ".hiddendir", "Sub", "Visible"}));
+    read("*.*", {true, false});
+    EXPECT_EQ(SortedNames(data), (QStringList{"..", "Sub", "Visible"}));
+    EXPECT_EQ(data.TotalBytes, 7);
+    read("*.*", {false, true});
+    EXPECT_EQ(SortedNames(data), (QStringList{".hidden", "Visible"}));
+    EXPECT_EQ(data.TotalBytes, 12);
+    read("*.*", {false, false});
+    EXPECT_EQ(SortedNames(data), QStringList{"Visible"});
+}
+
+TEST_F(ReadDirectoryTest, Should_TotalOnlyStoredEntries_In64Bits)
+{
+    file("small.txt", 100);
+    file("skipped.log", 5000);
+    file("three.txt", 3LL << 30);
+    file("twenty.txt", 20LL << 30);
+    ASSERT_EQ(read("*.txt"), 3);
+    EXPECT_EQ(data.TotalBytes, (23LL << 30) + 100);
+    EXPECT_EQ(data.SummaryText, "3 file(s), 23 Gb");
+    EXPECT_EQ(Find(data, "Three.txt")->SizeText, "3,072 Mb");
+    EXPECT_EQ(Find(data, "Twenty.txt")->SizeText, "20 Gb");
+    read("*.txt", {}, OrderBySize);
+    EXPECT_EQ(Find(data, "Twenty.txt")->SortKey, "000021474836480");
+}
+
+TEST_F(ReadDirectoryTest, Should_ShowEachDateWithItsOwnOffset)
+{
+    file("summer", 1);
+    file("winter", 1);
+    SetModificationTime(dir.filePath("summer"), Utc(2026, 7, 1, 12, 30));
+    SetModificationTime(dir.filePath("winter"), Utc(2026, 1, 15, 8, 15));
+    read("*.*", {false, true}, OrderByTime);
+    EXPECT_EQ(Find(data, "Summer")->DateText, "01/07/26 14:30");
+    EXPECT_EQ(Find(data, "Summer")->SortKey, "202607011430");
+    EXPECT_EQ(Find(data, "Winter")->DateText, "15/01/26 09:15");
+    EXPECT_EQ(Find(data, "Winter")->SortKey, "202601150915");
+}
+
+TEST_F(ReadDirectoryTest, Should_ListAwkwardNamesAndSpecialEntries)
+{
+    file("line\nbreak", 1);
+    file("Data.txt", 1);
+    file("DATA.TXT", 2);
+    file(QStringLiteral("ÜBERSICHT.TXT"), 3);
+    file("A name of well over twenty-five characters.txt", 4);
+    file("locked", 1);
+    ASSERT_EQ(chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0444), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0644), 0);
+    const QByteArray path = QFile::encodeName(dir.path());
+    ASSERT_EQ(symlink("missing", (path + "/dangling").constData()), 0);
+    ASSERT_EQ(symlink("loop2", (path + "/loop1").constData()), 0);
+    ASSERT_EQ(symlink("loop1", (path + "/loop2").constData()), 0);
+
+    read("*.*", {false, true});
+    EXPECT_TRUE(Find(data, "Line?break"));
+    EXPECT_EQ(data.Entries.size(), 10u);
+    // "Data.txt" and "DATA.TXT" are two entries, even though both display as "Data.txt".
+    int dataCount = 0;
+    for (const DirEntry &e : data.Entries)
+        dataCount += e.DosName == "data.txt";
+    EXPECT_EQ(dataCount, 2);
+    EXPECT_TRUE(Find(data, QStringLiteral("Übersicht.txt")));
+    EXPECT_TRUE(Find(data, "A name of well over twenty-five characters.txt"));
+    EXPECT_EQ(Find(data, "Locked")->AttrText, "  r  ");
+    EXPECT_EQ(Find(data, "Pipe")->AttrText, "   s ");
+    EXPECT_EQ(Find(data, "Dangling")->AttrText, "     ");
+    EXPECT_TRUE(Find(data, "Loop1"));
+    EXPECT_TRUE(Find(data, "Loop2"));
+}
+
+TEST_F(ReadDirectoryTest, Should_ListANameThatIsNotValidUtf8)
+{
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/caf\xe9";
+    const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    read("caf*", {false, true});
+    ::unlink(raw.constData()); // QTemporaryDir cannot remove a name QString cannot carry
+    ASSERT_EQ(data.Entries.size(), 1u);
+    EXPECT_TRUE(data.Entries[0].Name.startsWith("Caf"));
+}
+
+TEST_F(ReadDirectoryTest, Should_RefuseAnInvalidFilter_BeforeReadingAnything)
+{
+    file("a.txt", 10);
+    data.SummaryText = "earlier";
+    data.TotalBytes = 77;
+    data.Entries.resize(1);
+    data.EntryOrder = {0};
+    EXPECT_THROW(read("[a-"), Failure);
+    EXPECT_THROW(read("[z-a]*"), Failure);
+    EXPECT_EQ(data.SummaryText, "earlier");
+    EXPECT_EQ(data.TotalBytes, 77);
+    EXPECT_EQ(data.Entries.size(), 1u);
+}
+
+TEST_F(ReadDirectoryTest, Should_LeaveTheSummary_When_TheFolderIsGone)
+{
+    folder("gone");
+    data.SummaryText = "earlier";
+    CurrentFolderGuard guard(dir.filePath("gone"));
+    ASSERT_TRUE(QDir(dir.path()).rmdir("gone"));
+    EXPECT_EQ(ReadDirectory("*.*", {}, data, OrderByName, English), 0);
+    EXPECT_EQ(data.SummaryText, "earlier");
+    EXPECT_TRUE(data.Entries.empty());
+}
+
+TEST_F(ReadDirectoryTest, Should_LeaveTheSummary_When_TheFolderCannotBeRead)
+{
+    // Root reads everything; only an unprivileged user meets the permission bits.
+    const passwd *nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    folder("closed");
+    file("closed/inside.txt", 1);
+    ASSERT_EQ(chmod(QFile::encodeName(dir.filePath("closed")).constData(), 0311), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (chdir(QFile::encodeName(dir.filePath("closed")).constData()) != 0 ||
+            setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
+            setuid(nobody->pw_uid) != 0)
+            _exit(10);
+        ListingData scan;
+        scan.SummaryText = "earlier";
+        const qint32 count = ReadDirectory("*.*", {}, scan, OrderByName, English);
+        _exit(count == 0 && scan.SummaryText == "earlier" && scan.Entries.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+} // namespace
