@@ -1,0 +1,146 @@
+#include "startup/EnterDirectory.h"
+
+#include "platform/CurrentFolder.h"
+#include "tests/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tamsoret;
+using namespace tamsoret::test;
+
+namespace {
+
+TEST(CommandLineText, Should_JoinTheArgumentsAfterTheProgramName)
+{
+    EXPECT_EQ(CommandLineText({}), "");
+    EXPECT_EQ(CommandLineText({"tamsoret"}), "");
+    EXPECT_EQ(CommandLineText({"tamsoret", "/home/ann"}), "/home/ann");
+    EXPECT_EQ(CommandLineText({"tamsoret", "/home/ann/My", "Letters"}), "/home/ann/My Letters");
+    EXPECT_EQ(CommandLineText({"tamsoret", " /x "}), " /x ");
+}
+
+class EnterDirectoryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        base = QFileInfo(dir.path()).canonicalFilePath();
+    }
+
+    void folders(const QString &relative) { ASSERT_TRUE(QDir(base).mkpath(relative)); }
+
+    // Enters path and returns where that left the process, or a note that it failed.
+    QString enter(const QString &path)
+    {
+        CurrentFolderGuard guard(base);
+        if (!EnterDirectory(path))
+            return QStringLiteral("<failed>");
+        return CurrentFolderPath();
+    }
+
+    QTemporaryDir dir;
+    QString base;
+};
+
+TEST_F(EnterDirectoryTest, Should_AcceptTheRootAlone)
+{
+    EXPECT_EQ(enter("/"), "/");
+}
+
+TEST_F(EnterDirectoryTest, Should_EnterEachFolderUnderItsStoredName)
+{
+    folders("Data/Letters");
+    EXPECT_EQ(enter(base + "/Data/Letters"), base + "/Data/Letters");
+    EXPECT_EQ(enter(base + "/data/LETTERS"), base + "/Data/Letters");
+    // Empty components, from a doubled or a trailing "/", are passed over.
+    EXPECT_EQ(enter(base + "//Data///Letters/"), base + "/Data/Letters");
+}
+
+TEST_F(EnterDirectoryTest, Should_PreferTheExactName_When_SeveralDifferInCase)
+{
+    folders("data");
+    folders("DATA");
+    folders("Data");
+    EXPECT_EQ(enter(base + "/DATA"), base + "/DATA");
+    EXPECT_EQ(enter(base + "/data"), base + "/data");
+    EXPECT_EQ(enter(base + "/Data"), base + "/Data");
+    const QString other = enter(base + "/dAtA");
+    EXPECT_TRUE(other == base + "/data" || other == base + "/DATA" || other == base + "/Data");
+}
+
+struct RefusedCase {
+    const char *why;
+    QString path;
+};
+
+TEST_F(EnterDirectoryTest, Should_Refuse_When_ThePathLeadsToNoFolder)
+{
+    folders("Data");
+    MakeFile(base + "/Data/notes.txt", 10);
+    const RefusedCase cases[] = {
+        {"empty text", ""},
+        {"quoted path", '"' + base + "/Data\""},
+        {"relative path", base.mid(1) + "/Data"},
+        {"leading blank", ' ' + base},
+        {"missing component", base + "/Data/Nothing"},
+        {"file as component", base + "/Data/notes.txt"},
+        {"file in the middle", base + "/Data/notes.txt/more"},
+    };
+    for (const RefusedCase &c : cases)
+        EXPECT_EQ(enter(c.path), "<failed>") << c.why;
+}
+
+TEST_F(EnterDirectoryTest, Should_TakeAPathLongerThan255CharactersWhole)
+{
+    const QString level(60, u'L');
+    const QString relative = QStringList(5, level).join(u'/');
+    folders(relative);
+    folders(QStringList(4, level).join(u'/') + "/" + QString(55, u'L'));
+    const QString path = base + "/" + relative;
+    ASSERT_GT(path.size(), 300);
+    EXPECT_EQ(enter(path), path);
+    EXPECT_EQ(enter(path.toLower()), path);
+}
+
+TEST_F(EnterDirectoryTest, Should_EnterAwkwardlyNamedFolders)
+{
+    folders(" leading blank");
+    folders(QStringLiteral("Ärger"));
+    EXPECT_EQ(enter(base + "/ leading blank"), base + "/ leading blank");
+    EXPECT_EQ(enter(base + QStringLiteral("/äRGER")), base + QStringLiteral("/Ärger"));
+
+    // A name that is not valid UTF-8 arrives as its decoded form and is entered by its bytes.
+    const QByteArray raw = QFile::encodeName(base) + "/caf\xe9";
+    ASSERT_EQ(mkdir(raw.constData(), 0755), 0);
+    const QString decoded = QFile::decodeName(raw);
+    EXPECT_TRUE(enter(decoded) != "<failed>");
+    {
+        CurrentFolderGuard guard(base);
+        ASSERT_TRUE(EnterDirectory(decoded));
+        EXPECT_EQ(CurrentFolderBytes(), raw);
+    }
+    rmdir(raw.constData());
+}
+
+TEST_F(EnterDirectoryTest, LookupName_Should_GiveTheStoredBytes)
+{
+    folders("Mixed");
+    MakeFile(base + "/file.TXT", 1);
+    CurrentFolderGuard guard(base);
+    EXPECT_EQ(LookupName("Mixed"), "Mixed");
+    EXPECT_EQ(LookupName("MIXED"), "Mixed");
+    EXPECT_EQ(LookupName("File.txt"), "file.TXT");
+    EXPECT_EQ(LookupName("absent"), "");
+    EXPECT_EQ(LookupName(""), "");
+    EXPECT_EQ(LookupName("Mixed/x"), "");
+}
+
+} // namespace
