@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -92,7 +91,6 @@ bool DirectorySearch::fill(FindRecord &record)
 {
     DIR *dir = static_cast<DIR *>(dir_);
     for (;;) {
-        errno = 0;
         const dirent *entry = readdir(dir);
         if (!entry)
             return false; // the end, or a failure that ends the search the same way
