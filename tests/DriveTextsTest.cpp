@@ -79,19 +79,17 @@ protected:
 
 TEST_F(SmallDisk, Should_TellTheFreeAndTotalSpaceOfTheCurrentFolder)
 {
-    {
-        CurrentFolderGuard guard(dir.path());
-        EXPECT_EQ(FreeSpaceText(English), "1,024 kb available from 1,024 kb.");
-        MakeFile(dir.filePath("half"), 512 * 1024);
-        EXPECT_EQ(FreeSpaceText(English), "512 kb available from 1,024 kb.");
-        MakeFile(dir.filePath("more"), 512 * 1024 - 4096);
-        EXPECT_EQ(FreeSpaceText(English), "4,096 b available from 1,024 kb.");
-        qint64 freeBytes = -1, totalBytes = -1;
-        CurrentDiskSpace(freeBytes, totalBytes);
-        EXPECT_EQ(freeBytes, 4096);
-        EXPECT_EQ(totalBytes, 1 << 20);
-        EXPECT_EQ(VolumeLabelText(), "No name");
-    }
+    CurrentFolderGuard guard(dir.path());
+    EXPECT_EQ(FreeSpaceText(English), "1,024 kb available from 1,024 kb.");
+    MakeFile(dir.filePath("half"), 512 * 1024);
+    EXPECT_EQ(FreeSpaceText(English), "512 kb available from 1,024 kb.");
+    MakeFile(dir.filePath("more"), 512 * 1024 - 4096);
+    EXPECT_EQ(FreeSpaceText(English), "4,096 b available from 1,024 kb.");
+    qint64 freeBytes = -1, totalBytes = -1;
+    CurrentDiskSpace(freeBytes, totalBytes);
+    EXPECT_EQ(freeBytes, 4096);
+    EXPECT_EQ(totalBytes, 1 << 20);
+    EXPECT_EQ(VolumeLabelText(), "No name");
 }
 
 } // namespace

@@ -103,13 +103,4 @@ TEST(FilterPattern, Should_StayFast_When_ThePatternHasManyStars)
     EXPECT_TRUE(p.matches(candidate + u'b'));
 }
 
-TEST(FilterPattern, Should_BeCopyableAndMovable)
-{
-    FilterPattern original(QStringLiteral("*.txt"));
-    FilterPattern copy(original);
-    FilterPattern moved(std::move(original));
-    EXPECT_TRUE(copy.matches(u"a.txt"));
-    EXPECT_TRUE(moved.matches(u"a.TXT"));
-}
-
 } // namespace
