@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # No time stamps in the files, so that an unchanged picture gives an unchanged file.
+# shellcheck disable=SC2054 # the commas belong to one ImageMagick option
 png_opts=(-strip -define png:exclude-chunks=date,time)
 
 convert tamsoret-16.xpm "${png_opts[@]}" PNG32:tamsoret-16.png
