@@ -44,7 +44,7 @@ e2e_fail() {
 }
 
 # Ends the script as passed without testing, with a reason. CTest counts it as passed,
-# so use it only where the brief allows it.
+# so use it only when what is to be tested has not been built, never to hide a failure.
 e2e_skip() {
   printf '%s: SKIP: %s\n' "$E2E_NAME" "$*"
   exit 0
@@ -135,14 +135,17 @@ e2e_build_dir() {
 # never race for one number) and exports DISPLAY once the server answers.
 e2e_start_xvfb() {
   e2e_require Xvfb xdotool xwininfo
-  local fifo="$E2E_TMP/xvfb-display" number="" i
-  : >"$fifo"
+  local display_file="$E2E_TMP/xvfb-display" number="" i
+  : >"$display_file"
   Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset \
-    9>"$fifo" >"$E2E_TMP/xvfb.log" 2>&1 &
+    9>"$display_file" >"$E2E_TMP/xvfb.log" 2>&1 &
   E2E_XVFB_PID=$!
   for ((i = 0; i < 100; i++)); do
-    number=$(tr -dc 0-9 <"$fifo")
-    [ -n "$number" ] && break
+    # The server writes the number and a line end once it accepts connections.
+    if [ "$(wc -l <"$display_file")" -ge 1 ]; then
+      number=$(tr -dc 0-9 <"$display_file")
+      break
+    fi
     kill -0 "$E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb did not start: $(tail -n 5 "$E2E_TMP/xvfb.log")"
     sleep 0.1
   done
