@@ -13,17 +13,16 @@ double LeadingNumber(QStringView text)
     std::string compact;
     compact.reserve(size_t(text.size()));
     for (QChar c : text) {
-        if (c == u' ' || c == u'\t' || c == u'\n')
-            continue;
-        if (c.unicode() >= 0x80)
-            break;
+        if (c == u' ' || c == u'\t' || c == u'\n') continue;
+        if (c.unicode() >= 0x80) break;
         compact.push_back(char(c.unicode()));
     }
 
-    auto isDigit = [&](size_t i) { return i < compact.size() && compact[i] >= '0' && compact[i] <= '9'; };
+    auto isDigit = [&](size_t i) {
+        return i < compact.size() && compact[i] >= '0' && compact[i] <= '9';
+    };
     size_t i = 0;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
-        ++i;
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) ++i;
     size_t digits = 0;
     for (; isDigit(i); ++i)
         ++digits;
@@ -32,13 +31,11 @@ double LeadingNumber(QStringView text)
         for (; isDigit(i); ++i)
             ++digits;
     }
-    if (digits == 0)
-        return 0;
+    if (digits == 0) return 0;
     size_t end = i;
     if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E')) {
         size_t j = i + 1;
-        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-'))
-            ++j;
+        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) ++j;
         if (isDigit(j)) {
             while (isDigit(j))
                 ++j;
@@ -52,14 +49,11 @@ double LeadingNumber(QStringView text)
 
 std::optional<qint16> RoundToInt16(double value)
 {
-    if (!std::isfinite(value))
-        return std::nullopt;
+    if (!std::isfinite(value)) return std::nullopt;
     double rounded = std::floor(value);
     const double fraction = value - rounded;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0))
-        rounded += 1.0;
-    if (rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) rounded += 1.0;
+    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
     return qint16(rounded);
 }
 
@@ -67,9 +61,9 @@ QString PointSizeText(float size)
 {
     // The shortest fixed-point text that reads back as the same float: "10", "10.5".
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, size, std::chars_format::fixed);
-    if (result.ec != std::errc())
-        return QString::number(double(size), 'g', 9);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, size, std::chars_format::fixed);
+    if (result.ec != std::errc()) return QString::number(double(size), 'g', 9);
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 

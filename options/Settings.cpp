@@ -11,7 +11,8 @@ namespace {
 
 // One stored value: its name, the text used when it is absent, how its text becomes
 // options (false when it cannot) and how options become its text.
-struct StoredValue {
+struct StoredValue
+{
     QStringView name;
     QStringView defaultText;
     bool (*read)(const QString &text, ListOptions &options, ListingFont &font);
@@ -22,8 +23,7 @@ template <qint16 ListOptions::*Member>
 bool ReadInt16(const QString &text, ListOptions &options, ListingFont &)
 {
     const std::optional<qint16> value = RoundToInt16(LeadingNumber(text));
-    if (!value)
-        return false;
+    if (!value) return false;
     options.*Member = *value;
     return true;
 }
@@ -36,13 +36,11 @@ QString WriteInt16(const ListOptions &options, const ListingFont &)
 
 bool ReadShow(const QString &text, ListOptions &options, ListingFont &)
 {
-    if (text.size() < 5)
-        return false;
+    if (text.size() < 5) return false;
     bool shown[5];
     for (int i = 0; i < 5; ++i) {
         const QChar c = text[i];
-        if (c < u'0' || c > u'9')
-            return false;
+        if (c < u'0' || c > u'9') return false;
         shown[i] = c != u'0';
     }
     options.ShowName = shown[0];
@@ -56,8 +54,8 @@ bool ReadShow(const QString &text, ListOptions &options, ListingFont &)
 QString WriteShow(const ListOptions &options, const ListingFont &)
 {
     QString text;
-    for (bool shown : {options.ShowName, options.ShowDOS, options.ShowSize, options.ShowTime,
-                       options.ShowAttr})
+    for (bool shown :
+         {options.ShowName, options.ShowDOS, options.ShowSize, options.ShowTime, options.ShowAttr})
         text += shown ? u'1' : u'0';
     return text;
 }
@@ -76,8 +74,7 @@ bool ReadOrderAZ(const QString &text, ListOptions &options, ListingFont &)
     }
     bool ok = false;
     const double number = QLocale::c().toDouble(word, &ok);
-    if (!ok || !std::isfinite(number))
-        return false;
+    if (!ok || !std::isfinite(number)) return false;
     options.OrderAZ = number != 0;
     return true;
 }
@@ -93,8 +90,7 @@ const std::array<StoredValue, 8> StoredValues = {{
      [](const QString &text, ListOptions &, ListingFont &font) {
          // A size beyond the range of a float has no font to go with it.
          const float size = float(LeadingNumber(text));
-         if (!std::isfinite(size))
-             return false;
+         if (!std::isfinite(size)) return false;
          font.size = size;
          return true;
      },
@@ -105,7 +101,8 @@ const std::array<StoredValue, 8> StoredValues = {{
      [](const ListOptions &options, const ListingFont &) {
          return options.OrderAZ ? QStringLiteral("True") : QStringLiteral("False");
      }},
-    {u"MarginLeft", u"20", ReadInt16<&ListOptions::MarginLeft>, WriteInt16<&ListOptions::MarginLeft>},
+    {u"MarginLeft", u"20", ReadInt16<&ListOptions::MarginLeft>,
+     WriteInt16<&ListOptions::MarginLeft>},
     {u"MarginTop", u"25", ReadInt16<&ListOptions::MarginTop>, WriteInt16<&ListOptions::MarginTop>},
     {u"MarginBottom", u"30", ReadInt16<&ListOptions::MarginBottom>,
      WriteInt16<&ListOptions::MarginBottom>},
@@ -120,12 +117,12 @@ QStringList LoadSettings(SettingsStore &store, ListOptions &options, ListingFont
         const QString name = value.name.toString();
         const QString defaultText = value.defaultText.toString();
         const QString text = store.GetSetting(SettingsAppName, SettingsSection, name, defaultText);
-        if (value.read(text, options, font))
-            continue;
+        if (value.read(text, options, font)) continue;
         // A value that cannot be converted must not lock the user out at every start:
         // its default stands in until the options are next confirmed.
         value.read(defaultText, options, font);
-        messages << QStringLiteral("The stored option %1 (\"%2\") cannot be read; its default \"%3\" is used.")
+        messages << QStringLiteral(
+                        "The stored option %1 (\"%2\") cannot be read; its default \"%3\" is used.")
                         .arg(name, text, defaultText);
     }
     return messages;

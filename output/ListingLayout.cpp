@@ -15,8 +15,7 @@ qsizetype CharacterCount(QStringView text)
 {
     qsizetype count = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
-            ++count;
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())) ++count;
     }
     return count;
 }
@@ -26,8 +25,8 @@ qsizetype UnitsOfFirst(QStringView text, qsizetype n)
 {
     qsizetype units = 0;
     for (qsizetype taken = 0; taken < n && units < text.size(); ++taken) {
-        const bool pair = text[units].isHighSurrogate() && units + 1 < text.size()
-                          && text[units + 1].isLowSurrogate();
+        const bool pair = text[units].isHighSurrogate() && units + 1 < text.size() &&
+                          text[units + 1].isLowSurrogate();
         units += pair ? 2 : 1;
     }
     return units;
@@ -37,8 +36,7 @@ qsizetype UnitsOfFirst(QStringView text, qsizetype n)
 QString LeftCell(const QString &text, qsizetype width)
 {
     const qsizetype count = CharacterCount(text);
-    if (count >= width)
-        return text.left(UnitsOfFirst(text, width));
+    if (count >= width) return text.left(UnitsOfFirst(text, width));
     return text + QString(width - count, u' ');
 }
 
@@ -47,8 +45,7 @@ QString LeftCell(const QString &text, qsizetype width)
 QString RightCell(const QString &text, qsizetype width)
 {
     const qsizetype count = CharacterCount(text);
-    if (count <= width)
-        return QString(width - count, u' ') + text;
+    if (count <= width) return QString(width - count, u' ') + text;
     return text.mid(UnitsOfFirst(text, count - width));
 }
 
@@ -57,8 +54,7 @@ QString TwoDigits(int value)
     return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0'));
 }
 
-template <size_t N>
-QString NameAt(const std::array<QString, N> &names, int index)
+template <size_t N> QString NameAt(const std::array<QString, N> &names, int index)
 {
     return index >= 0 && size_t(index) < N ? names[size_t(index)] : QString();
 }
@@ -68,43 +64,35 @@ QString NameAt(const std::array<QString, N> &names, int index)
 QStringList ListingHeader(const LocalDateTime &now, const LocaleFormat &locale,
                           const QString &volumeLabelText, const QString &folder)
 {
-    const QString stamp = NameAt(locale.dayNames, now.dayOfWeek) + u' ' + QString::number(now.day)
-                          + u' ' + NameAt(locale.monthNames, now.month - 1) + u' '
-                          + QStringLiteral("%1").arg(now.year, 4, 10, QChar(u'0')) + QStringLiteral("  ")
-                          + TwoDigits(now.hour) + locale.timeSeparator + TwoDigits(now.minute);
-    return {QStringLiteral("Tamsoret - ") + stamp, QStringLiteral("Drive labeled ") + volumeLabelText,
+    const QString stamp = NameAt(locale.dayNames, now.dayOfWeek) + u' ' + QString::number(now.day) +
+                          u' ' + NameAt(locale.monthNames, now.month - 1) + u' ' +
+                          QStringLiteral("%1").arg(now.year, 4, 10, QChar(u'0')) +
+                          QStringLiteral("  ") + TwoDigits(now.hour) + locale.timeSeparator +
+                          TwoDigits(now.minute);
+    return {QStringLiteral("Tamsoret - ") + stamp,
+            QStringLiteral("Drive labeled ") + volumeLabelText,
             QStringLiteral("Directory of ") + folder, QString(), QString()};
 }
 
 QStringList ColumnTitles(const ListOptions &options)
 {
     QString titles;
-    if (options.ShowName)
-        titles += QStringLiteral("Name                       ");
-    if (options.ShowDOS)
-        titles += QStringLiteral("MS-DOS Name   ");
-    if (options.ShowSize)
-        titles += QStringLiteral("Size       ");
-    if (options.ShowTime)
-        titles += QStringLiteral("Modified        ");
-    if (options.ShowAttr)
-        titles += QStringLiteral("Attributes");
+    if (options.ShowName) titles += QStringLiteral("Name                       ");
+    if (options.ShowDOS) titles += QStringLiteral("MS-DOS Name   ");
+    if (options.ShowSize) titles += QStringLiteral("Size       ");
+    if (options.ShowTime) titles += QStringLiteral("Modified        ");
+    if (options.ShowAttr) titles += QStringLiteral("Attributes");
     return {titles, QString()};
 }
 
 QString EntryLine(const DirEntry &entry, const ListOptions &options)
 {
     QString line;
-    if (options.ShowName)
-        line += LeftCell(entry.Name, 25) + QStringLiteral("  ");
-    if (options.ShowDOS)
-        line += LeftCell(entry.DosName, 12) + QStringLiteral("  ");
-    if (options.ShowSize)
-        line += RightCell(entry.SizeText, 9) + QStringLiteral("  ");
-    if (options.ShowTime)
-        line += entry.DateText + QStringLiteral("  ");
-    if (options.ShowAttr)
-        line += entry.AttrText;
+    if (options.ShowName) line += LeftCell(entry.Name, 25) + QStringLiteral("  ");
+    if (options.ShowDOS) line += LeftCell(entry.DosName, 12) + QStringLiteral("  ");
+    if (options.ShowSize) line += RightCell(entry.SizeText, 9) + QStringLiteral("  ");
+    if (options.ShowTime) line += entry.DateText + QStringLiteral("  ");
+    if (options.ShowAttr) line += entry.AttrText;
     return line;
 }
 

@@ -11,8 +11,7 @@ namespace {
 
 // Hands the listing's lines to sendLine in order. The date and time are read once at
 // the start; the label, the folder and the free space when their lines are reached.
-template <typename SendLine>
-void EmitListing(const ListingInput &input, SendLine &&sendLine)
+template <typename SendLine> void EmitListing(const ListingInput &input, SendLine &&sendLine)
 {
     const LocalDateTime now = input.sources.now();
     const QString label = input.sources.volumeLabelText();
@@ -22,7 +21,8 @@ void EmitListing(const ListingInput &input, SendLine &&sendLine)
     for (const QString &line : ColumnTitles(input.options))
         sendLine(line);
     for (qint32 p = 0; p < input.count; ++p)
-        sendLine(EntryLine(input.data.Entries[size_t(input.data.EntryOrder[size_t(p)])], input.options));
+        sendLine(
+            EntryLine(input.data.Entries[size_t(input.data.EntryOrder[size_t(p)])], input.options));
     const QString freeSpace = input.sources.freeSpaceText();
     for (const QString &line : ListingFooter(input.data.SummaryText, freeSpace))
         sendLine(line);
@@ -54,27 +54,22 @@ void WriteListing(const QString &outputFileName, const ListingInput &input)
         file.cancelWriting();
         throw Failure(QStringLiteral("Cannot write the listing file"), outputFileName, reason);
     };
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
+    if (!file.open(QIODevice::WriteOnly)) fail();
 
     constexpr qsizetype ChunkSize = 64 * 1024;
     QByteArray chunk;
     chunk.reserve(ChunkSize + 1024);
     auto writeChunk = [&] {
-        if (file.write(chunk) != chunk.size())
-            fail();
+        if (file.write(chunk) != chunk.size()) fail();
         chunk.clear();
     };
     EmitListing(input, [&](const QString &line) {
         AppendLine(chunk, line);
-        if (chunk.size() >= ChunkSize)
-            writeChunk();
+        if (chunk.size() >= ChunkSize) writeChunk();
     });
     writeChunk();
-    if (!file.flush())
-        fail();
-    if (!file.commit())
-        fail();
+    if (!file.flush()) fail();
+    if (!file.commit()) fail();
 }
 
 } // namespace tamsoret

@@ -15,11 +15,9 @@ constexpr char16_t HighTable[32] = {
 
 char EncodeOne(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
     for (int i = 0; i < 32; ++i) {
-        if (HighTable[i] == c)
-            return char(0x80 + i);
+        if (HighTable[i] == c) return char(0x80 + i);
     }
     return '?';
 }

@@ -98,8 +98,7 @@ int CollationKeys::compare(size_t a, size_t b) const
         const QByteArrayView bKey(folded_.constData() + bBegin, foldedEnds_[b] - bBegin);
         return Sign(aKey.compare(bKey));
     }
-    if (empty_[a] || empty_[b])
-        return int(empty_[b]) - int(empty_[a]);
+    if (empty_[a] || empty_[b]) return int(empty_[b]) - int(empty_[a]);
     return Sign(collated_[a].compare(collated_[b]));
 }
 

@@ -27,21 +27,18 @@ QString WriteFailureReason(const QString &fileName)
 {
     QFile file(fileName);
     if (file.exists()) {
-        if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-            return file.errorString();
+        if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return file.errorString();
     }
     QString folder = QFileInfo(fileName).absolutePath();
     if (QFileInfo::exists(folder)) {
         QTemporaryFile probe(folder + QStringLiteral("/probe-XXXXXX"));
-        if (!probe.open())
-            return probe.errorString();
+        if (!probe.open()) return probe.errorString();
     } else {
         // The folder could not be made: ask the nearest one that exists.
         while (!QFileInfo::exists(folder) && folder != QFileInfo(folder).path())
             folder = QFileInfo(folder).path();
         QTemporaryDir probe(folder + QStringLiteral("/probe-XXXXXX"));
-        if (!probe.isValid())
-            return probe.errorString();
+        if (!probe.isValid()) return probe.errorString();
     }
     return QStringLiteral("The settings file could not be written (is the disk full?).");
 }
@@ -53,8 +50,7 @@ QString QtSettingsStore::GetSetting(const QString &appName, const QString &secti
 {
     QSettings settings(QStringLiteral("Tamsoret"), appName);
     OpenStore(settings, section);
-    if (!settings.contains(key))
-        return defaultText;
+    if (!settings.contains(key)) return defaultText;
     const QVariant value = settings.value(key);
     // A hand-edited value with unquoted commas comes back as a list.
     if (value.metaType().id() == QMetaType::QStringList)

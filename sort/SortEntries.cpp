@@ -9,14 +9,14 @@ bool OutOfOrder(qint32 p, const ListingData &data, bool orderAZ, const Collation
 {
     const qint32 a = data.EntryOrder[size_t(p)];
     const qint32 b = data.EntryOrder[size_t(p) + 1];
-    const int r = collation.compare(data.Entries[size_t(a)].SortKey, data.Entries[size_t(b)].SortKey);
+    const int r =
+        collation.compare(data.Entries[size_t(a)].SortKey, data.Entries[size_t(b)].SortKey);
     return orderAZ ? r == 1 : r == -1;
 }
 
 void SortEntries(qint32 count, ListingData &data, bool orderAZ, const Collation &collation)
 {
-    if (count < 2)
-        return;
+    if (count < 2) return;
     const size_t n = size_t(count);
 
     // An exchange sort that only swaps neighbours out of order is stable, so its result

@@ -25,20 +25,23 @@ TEST(Windows1252, EncodesEveryAssignedByteBackToItself)
 
 TEST(Windows1252, ReplacesWhatTheCodePageLacksWithOneQuestionMark)
 {
-    struct Case {
+    struct Case
+    {
         const char16_t *text;
         const char *bytes;
     };
     const Case cases[] = {
-        {u"Caf\u00E9 \u20AC5", "Caf\xE9 \x80" "5"},
+        {u"Caf\u00E9 \u20AC5", "Caf\xE9 \x80"
+                               "5"},
         {u"\u03A9mega", "?mega"},
-        {u"\u0081\u008D\u009D", "???"},      // control codes where the code page has none
-        {u"a\U0001F600b", "a?b"},            // one character outside the basic plane
+        {u"\u0081\u008D\u009D", "???"}, // control codes where the code page has none
+        {u"a\U0001F600b", "a?b"},       // one character outside the basic plane
         {u"\u4E2D\u6587", "??"},
         {u"", ""},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(ToWindows1252(QStringView(c.text)), QByteArray(c.bytes)) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(ToWindows1252(QStringView(c.text)), QByteArray(c.bytes))
+            << QString::fromUtf16(c.text).toStdString();
 }
 
 TEST(Windows1252, ReplacesLoneSurrogatesToo)

@@ -13,7 +13,8 @@ const char *const LocaleNames[] = {"C", "en_US", "de_DE"};
 
 QLocale LocaleNamed(const char *name)
 {
-    return QString::fromLatin1(name) == u"C" ? QLocale(QLocale::C) : QLocale(QString::fromLatin1(name));
+    return QString::fromLatin1(name) == u"C" ? QLocale(QLocale::C)
+                                             : QLocale(QString::fromLatin1(name));
 }
 
 class CollationInLocale : public ::testing::TestWithParam<const char *>
@@ -24,29 +25,30 @@ protected:
 
 TEST_P(CollationInLocale, OrdersTheKeyTextsTheWayTheListingNeeds)
 {
-    struct Case {
+    struct Case
+    {
         const char16_t *before;
         const char16_t *after;
     };
     const Case cases[] = {
-        {u" ", u"0"},
-        {u" ", u"000000000000000"},
-        {u"0", u"1"}, {u"1", u"2"}, {u"2", u"3"}, {u"3", u"4"}, {u"4", u"5"},
-        {u"5", u"6"}, {u"6", u"7"}, {u"7", u"8"}, {u"8", u"9"},
-        {u"000000000000999", u"000000000001000"},
-        {u"a", u"b"},
-        {u"A", u"b"},
-        {u"a", u"B"},
-        {u"bread", u"breadme"},
-        {u"azz", u"baa"},
-        {u"201812312359", u"201901010000"},
+        {u" ", u"0"},     {u" ", u"000000000000000"},
+        {u"0", u"1"},     {u"1", u"2"},
+        {u"2", u"3"},     {u"3", u"4"},
+        {u"4", u"5"},     {u"5", u"6"},
+        {u"6", u"7"},     {u"7", u"8"},
+        {u"8", u"9"},     {u"000000000000999", u"000000000001000"},
+        {u"a", u"b"},     {u"A", u"b"},
+        {u"a", u"B"},     {u"bread", u"breadme"},
+        {u"azz", u"baa"}, {u"201812312359", u"201901010000"},
         {u"", u"a"},
     };
     for (const Case &c : cases) {
         const QString before = QString::fromUtf16(c.before);
         const QString after = QString::fromUtf16(c.after);
-        EXPECT_EQ(collation.compare(before, after), -1) << before.toStdString() << " | " << after.toStdString();
-        EXPECT_EQ(collation.compare(after, before), 1) << before.toStdString() << " | " << after.toStdString();
+        EXPECT_EQ(collation.compare(before, after), -1)
+            << before.toStdString() << " | " << after.toStdString();
+        EXPECT_EQ(collation.compare(after, before), 1)
+            << before.toStdString() << " | " << after.toStdString();
         CollationKeys keys(collation);
         keys.append(before);
         keys.append(after);
@@ -82,10 +84,13 @@ const std::vector<QString> &Pieces()
         std::vector<QString> p;
         for (char c : std::string_view("aAbBzZeE09 _-.~!,'"))
             p.push_back(QString(QChar::fromLatin1(c)));
-        for (const char16_t *s : {u"ä", u"Ä", u"é", u"É", u"ß", u"ẞ", u"ss", u"æ", u"Æ", u"ø",
-                                  u"ı", u"İ", u"K", u"k", u"\u212A" /*Kelvin*/, u"σ", u"ς", u"Σ",
-                                  u"ж", u"Ж", u"e\u0301", u"\u00AD", u"\u200D", u"€", u"中",
-                                  u"\U00010400", u"\U00010428", u"\uFFFD", u"\uE000"})
+        for (const char16_t *s :
+             {u"ä",          u"Ä",          u"é",      u"É",     u"ß",
+              u"ẞ",          u"ss",         u"æ",      u"Æ",     u"ø",
+              u"ı",          u"İ",          u"K",      u"k",     u"\u212A" /*Kelvin*/,
+              u"σ",          u"ς",          u"Σ",      u"ж",     u"Ж",
+              u"e\u0301",    u"\u00AD",     u"\u200D", u"€",     u"中",
+              u"\U00010400", u"\U00010428", u"\uFFFD", u"\uE000"})
             p.push_back(QString::fromUtf16(s));
         p.push_back(QString(QChar(0xD800)));
         return p;
@@ -160,7 +165,9 @@ TEST(Collation, FollowsTheSystemLocaleByDefault)
     // units, so "é" comes after "z" where a dictionary order would put it before.
     Collation system;
     EXPECT_EQ(system.compare(QStringLiteral("é"), QStringLiteral("z")), 1);
-    EXPECT_EQ(Collation(QLocale(QStringLiteral("de_DE"))).compare(QStringLiteral("é"), QStringLiteral("z")), -1);
+    EXPECT_EQ(Collation(QLocale(QStringLiteral("de_DE")))
+                  .compare(QStringLiteral("é"), QStringLiteral("z")),
+              -1);
 }
 
 } // namespace

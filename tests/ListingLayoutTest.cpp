@@ -31,7 +31,8 @@ DirEntry Entry(const QString &name, const QString &dos, const QString &size, con
 
 TEST(ListingHeader, NamesTheDayAndMonthInTheLocaleWithItsTimeSeparator)
 {
-    struct Case {
+    struct Case
+    {
         LocalDateTime now;
         QLocale locale;
         const char16_t *line1;
@@ -40,11 +41,14 @@ TEST(ListingHeader, NamesTheDayAndMonthInTheLocaleWithItsTimeSeparator)
         {{2026, 12, 7, 14, 5, 59, 1}, QLocale::c(), u"Tamsoret - Monday 7 December 2026  14:05"},
         {{2026, 1, 3, 0, 7, 0, 6}, QLocale::c(), u"Tamsoret - Saturday 3 January 2026  00:07"},
         {{1998, 3, 29, 23, 59, 59, 0}, QLocale::c(), u"Tamsoret - Sunday 29 March 1998  23:59"},
-        {{2026, 3, 1, 9, 30, 0, 0}, QLocale(QStringLiteral("de_DE")), u"Tamsoret - Sonntag 1 März 2026  09:30"},
+        {{2026, 3, 1, 9, 30, 0, 0},
+         QLocale(QStringLiteral("de_DE")),
+         u"Tamsoret - Sonntag 1 März 2026  09:30"},
     };
     for (const Case &c : cases) {
-        const QStringList lines = ListingHeader(c.now, LocaleFormat::fromLocale(c.locale),
-                                                QStringLiteral("[Mydisk]"), QStringLiteral("/home/ann"));
+        const QStringList lines =
+            ListingHeader(c.now, LocaleFormat::fromLocale(c.locale), QStringLiteral("[Mydisk]"),
+                          QStringLiteral("/home/ann"));
         ASSERT_EQ(lines.size(), 5);
         EXPECT_EQ(lines[0].toStdString(), QString::fromUtf16(c.line1).toStdString());
         EXPECT_EQ(lines[1], QStringLiteral("Drive labeled [Mydisk]"));
@@ -54,7 +58,8 @@ TEST(ListingHeader, NamesTheDayAndMonthInTheLocaleWithItsTimeSeparator)
 
     LocaleFormat dotted = LocaleFormat::fromLocale(QLocale::c());
     dotted.timeSeparator = u'.';
-    EXPECT_EQ(ListingHeader({2026, 12, 7, 14, 5, 0, 1}, dotted, QStringLiteral("No name"), QStringLiteral("/"))[0],
+    EXPECT_EQ(ListingHeader({2026, 12, 7, 14, 5, 0, 1}, dotted, QStringLiteral("No name"),
+                            QStringLiteral("/"))[0],
               QStringLiteral("Tamsoret - Monday 7 December 2026  14.05"));
 }
 
@@ -62,7 +67,10 @@ TEST(ColumnTitles, StandWhereTheirCellsStart)
 {
     const QStringList all = ColumnTitles(Columns(true, true, true, true, true));
     ASSERT_EQ(all.size(), 2);
-    EXPECT_EQ(all[0], QStringLiteral("Name                       MS-DOS Name   Size       Modified        Attributes"));
+    EXPECT_EQ(
+        all[0],
+        QStringLiteral(
+            "Name                       MS-DOS Name   Size       Modified        Attributes"));
     EXPECT_EQ(all[0].size(), 78);
     EXPECT_EQ(all[0].indexOf(u"MS-DOS") + 1, 28);
     EXPECT_EQ(all[0].indexOf(u"Size") + 1, 42);
@@ -70,7 +78,8 @@ TEST(ColumnTitles, StandWhereTheirCellsStart)
     EXPECT_EQ(all[0].indexOf(u"Attributes") + 1, 69);
     EXPECT_TRUE(all[1].isEmpty());
 
-    struct Case {
+    struct Case
+    {
         ListOptions options;
         const char *titles;
     };
@@ -86,26 +95,30 @@ TEST(ColumnTitles, StandWhereTheirCellsStart)
 
 TEST(EntryLine, LaysOutEveryCell)
 {
-    const DirEntry full = Entry(QStringLiteral("Invoice 2026-11.txt"), QStringLiteral("invoice 2026"),
-                                QStringLiteral("4,210 b "), QStringLiteral("30/11/26 09:12"),
-                                QStringLiteral(" a r "));
+    const DirEntry full = Entry(QStringLiteral("Invoice 2026-11.txt"),
+                                QStringLiteral("invoice 2026"), QStringLiteral("4,210 b "),
+                                QStringLiteral("30/11/26 09:12"), QStringLiteral(" a r "));
     const QString line = EntryLine(full, Columns(true, true, true, true, true));
-    EXPECT_EQ(line, QStringLiteral("Invoice 2026-11.txt        invoice 2026   4,210 b   30/11/26 09:12   a r "));
+    EXPECT_EQ(line,
+              QStringLiteral(
+                  "Invoice 2026-11.txt        invoice 2026   4,210 b   30/11/26 09:12   a r "));
     EXPECT_EQ(line.size(), 73);
     EXPECT_EQ(line.mid(27, 12), QStringLiteral("invoice 2026")); // characters 28 to 39
-    EXPECT_EQ(line.mid(41, 9), QStringLiteral(" 4,210 b ")); // characters 42 to 50
+    EXPECT_EQ(line.mid(41, 9), QStringLiteral(" 4,210 b "));     // characters 42 to 50
     EXPECT_EQ(line.mid(52, 14), QStringLiteral("30/11/26 09:12"));
     EXPECT_EQ(line.mid(68, 5), QStringLiteral(" a r "));
 
-    EXPECT_EQ(EntryLine(full, Columns(true, true, true, true, false)),
-              QStringLiteral("Invoice 2026-11.txt        invoice 2026   4,210 b   30/11/26 09:12  "));
+    EXPECT_EQ(
+        EntryLine(full, Columns(true, true, true, true, false)),
+        QStringLiteral("Invoice 2026-11.txt        invoice 2026   4,210 b   30/11/26 09:12  "));
     EXPECT_EQ(EntryLine(full, Columns(false, false, false, false, true)), QStringLiteral(" a r "));
     EXPECT_EQ(EntryLine(full, Columns(false, false, false, false, false)), QString());
 }
 
 TEST(EntryLine, CellRules)
 {
-    struct Case {
+    struct Case
+    {
         const char *what;
         ListOptions options;
         DirEntry entry;
@@ -121,8 +134,10 @@ TEST(EntryLine, CellRules)
     const Case cases[] = {
         {"short name padded to 25", name, named(u"abc"), u"abc                        "},
         {"empty name", name, named(u""), u"                           "},
-        {"name of exactly 25", name, named(u"abcdefghijklmnopqrstuvwxy"), u"abcdefghijklmnopqrstuvwxy  "},
-        {"name of 30 cut to 25", name, named(u"abcdefghijklmnopqrstuvwxyz1234"), u"abcdefghijklmnopqrstuvwxy  "},
+        {"name of exactly 25", name, named(u"abcdefghijklmnopqrstuvwxy"),
+         u"abcdefghijklmnopqrstuvwxy  "},
+        {"name of 30 cut to 25", name, named(u"abcdefghijklmnopqrstuvwxyz1234"),
+         u"abcdefghijklmnopqrstuvwxy  "},
         {"a character outside the basic plane counts once", name,
          named(u"\U0001F600bcdefghijklmnopqrstuvwxyz"), u"\U0001F600bcdefghijklmnopqrstuvwxy  "},
         {"cut never splits a character", name, named(u"abcdefghijklmnopqrstuvwx\U0001F600z"),
@@ -133,19 +148,24 @@ TEST(EntryLine, CellRules)
         {"size of 9 fills the column", size, sized(u"<DIR>    "), u"<DIR>      "},
         {"size of 11 loses its first 2", size, sized(u"ABCDEFGHIJK"), u"CDEFGHIJK  "},
         {"empty size", size, sized(u""), u"           "},
-        {"time unchanged", time, Entry({}, {}, {}, QStringLiteral("06/12/98 14:05"), {}), u"06/12/98 14:05  "},
+        {"time unchanged", time, Entry({}, {}, {}, QStringLiteral("06/12/98 14:05"), {}),
+         u"06/12/98 14:05  "},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(EntryLine(c.entry, c.options).toStdString(), QString::fromUtf16(c.line).toStdString()) << c.what;
+        EXPECT_EQ(EntryLine(c.entry, c.options).toStdString(),
+                  QString::fromUtf16(c.line).toStdString())
+            << c.what;
 }
 
 TEST(ListingFooter, IndentsBothClosingLinesBy15Blanks)
 {
-    EXPECT_EQ(ListingFooter(QStringLiteral("3 file(s), 5,022 b"), QStringLiteral("41 Gb available from 249 Gb.")),
+    EXPECT_EQ(ListingFooter(QStringLiteral("3 file(s), 5,022 b"),
+                            QStringLiteral("41 Gb available from 249 Gb.")),
               QStringList({QString(), QStringLiteral("               3 file(s), 5,022 b"),
                            QStringLiteral("               41 Gb available from 249 Gb.")}));
     // A scan whose first search failed left no summary: the blanks stand alone.
-    EXPECT_EQ(ListingFooter(QString(), QStringLiteral("0 b available from 0 b."))[1], QString(15, u' '));
+    EXPECT_EQ(ListingFooter(QString(), QStringLiteral("0 b available from 0 b."))[1],
+              QString(15, u' '));
 }
 
 } // namespace

@@ -83,8 +83,8 @@ TEST_F(SettingsFile, AnEmptyStoreGivesTheDefaultsAndStaysEmpty)
     EXPECT_TRUE(Load().isEmpty());
     EXPECT_EQ(font_.name, QStringLiteral("Courier New"));
     EXPECT_EQ(font_.size, 10.0f);
-    EXPECT_TRUE(options_.ShowName && options_.ShowDOS && options_.ShowSize && options_.ShowTime
-                && options_.ShowAttr);
+    EXPECT_TRUE(options_.ShowName && options_.ShowDOS && options_.ShowSize && options_.ShowTime &&
+                options_.ShowAttr);
     EXPECT_EQ(options_.OrderBy, OrderByName);
     EXPECT_TRUE(options_.OrderAZ);
     EXPECT_EQ(options_.MarginLeft, 20);
@@ -93,7 +93,8 @@ TEST_F(SettingsFile, AnEmptyStoreGivesTheDefaultsAndStaysEmpty)
     EXPECT_FALSE(QFile::exists(path_));
 }
 
-struct StoredCase {
+struct StoredCase
+{
     const char *line;
     std::function<void(const ListOptions &, const ListingFont &)> check;
 };
@@ -103,10 +104,28 @@ TEST_F(SettingsFile, ConvertsStoredTexts)
     using O = const ListOptions &;
     using F = const ListingFont &;
     const StoredCase cases[] = {
-        {"Show=10100", [](O o, F) { EXPECT_EQ(std::vector<bool>({o.ShowName, o.ShowDOS, o.ShowSize, o.ShowTime, o.ShowAttr}), std::vector<bool>({1, 0, 1, 0, 0})); }},
-        {"Show=00001", [](O o, F) { EXPECT_EQ(std::vector<bool>({o.ShowName, o.ShowDOS, o.ShowSize, o.ShowTime, o.ShowAttr}), std::vector<bool>({0, 0, 0, 0, 1})); }},
-        {"Show=11111x", [](O o, F) { EXPECT_TRUE(o.ShowName && o.ShowDOS && o.ShowSize && o.ShowTime && o.ShowAttr); }},
-        {"Show=20109", [](O o, F) { EXPECT_EQ(std::vector<bool>({o.ShowName, o.ShowDOS, o.ShowSize, o.ShowTime, o.ShowAttr}), std::vector<bool>({1, 0, 1, 0, 1})); }},
+        {"Show=10100",
+         [](O o, F) {
+             EXPECT_EQ(
+                 std::vector<bool>({o.ShowName, o.ShowDOS, o.ShowSize, o.ShowTime, o.ShowAttr}),
+                 std::vector<bool>({1, 0, 1, 0, 0}));
+         }},
+        {"Show=00001",
+         [](O o, F) {
+             EXPECT_EQ(
+                 std::vector<bool>({o.ShowName, o.ShowDOS, o.ShowSize, o.ShowTime, o.ShowAttr}),
+                 std::vector<bool>({0, 0, 0, 0, 1}));
+         }},
+        {"Show=11111x",
+         [](O o, F) {
+             EXPECT_TRUE(o.ShowName && o.ShowDOS && o.ShowSize && o.ShowTime && o.ShowAttr);
+         }},
+        {"Show=20109",
+         [](O o, F) {
+             EXPECT_EQ(
+                 std::vector<bool>({o.ShowName, o.ShowDOS, o.ShowSize, o.ShowTime, o.ShowAttr}),
+                 std::vector<bool>({1, 0, 1, 0, 1}));
+         }},
         {"OrderBy=2.5", [](O o, F) { EXPECT_EQ(o.OrderBy, 2); }},
         {"OrderBy=3.5", [](O o, F) { EXPECT_EQ(o.OrderBy, 4); }},
         {"OrderBy=7", [](O o, F) { EXPECT_EQ(o.OrderBy, 7); }},
@@ -125,7 +144,8 @@ TEST_F(SettingsFile, ConvertsStoredTexts)
         {"FontSize=10,5", [](O, F f) { EXPECT_EQ(f.size, 10.0f); }},
         {"FontSize=10.5", [](O, F f) { EXPECT_EQ(f.size, 10.5f); }},
         {"FontSize=big", [](O, F f) { EXPECT_EQ(f.size, 0.0f); }},
-        {"FontName=Liberation Mono", [](O, F f) { EXPECT_EQ(f.name, QStringLiteral("Liberation Mono")); }},
+        {"FontName=Liberation Mono",
+         [](O, F f) { EXPECT_EQ(f.name, QStringLiteral("Liberation Mono")); }},
     };
     for (const StoredCase &c : cases) {
         SCOPED_TRACE(c.line);
@@ -137,7 +157,8 @@ TEST_F(SettingsFile, ConvertsStoredTexts)
     }
 }
 
-struct BadCase {
+struct BadCase
+{
     const char *name;
     const char *stored;
     const char *defaultText;
@@ -146,28 +167,30 @@ struct BadCase {
 TEST_F(SettingsFile, AValueThatCannotBeReadKeepsItsDefaultAndIsNamed)
 {
     const BadCase cases[] = {
-        {"Show", "1x1", "11111"},      {"Show", "1111", "11111"},   {"Show", "0000x", "11111"},
-        {"Show", " 0000", "11111"},    {"Show", "-0000", "11111"},  {"OrderAZ", "yes", "True"},
-        {"OrderAZ", "", "True"},       {"OrderAZ", "Truth", "True"}, {"OrderBy", "32767.5", "1"},
-        {"OrderBy", "40000", "1"},     {"OrderBy", "1e999", "1"},   {"MarginLeft", "-32769", "20"},
-        {"MarginTop", "99999", "25"},  {"MarginBottom", "1e6", "30"}, {"FontSize", "1e39", "10"},
+        {"Show", "1x1", "11111"},     {"Show", "1111", "11111"},     {"Show", "0000x", "11111"},
+        {"Show", " 0000", "11111"},   {"Show", "-0000", "11111"},    {"OrderAZ", "yes", "True"},
+        {"OrderAZ", "", "True"},      {"OrderAZ", "Truth", "True"},  {"OrderBy", "32767.5", "1"},
+        {"OrderBy", "40000", "1"},    {"OrderBy", "1e999", "1"},     {"MarginLeft", "-32769", "20"},
+        {"MarginTop", "99999", "25"}, {"MarginBottom", "1e6", "30"}, {"FontSize", "1e39", "10"},
     };
     for (const BadCase &c : cases) {
         SCOPED_TRACE(std::string(c.name) + "=" + c.stored);
         // Neighbours of the bad value still load; the bad line comes last and wins over
         // the neighbour of the same name.
         const QByteArray lines =
-            QByteArray("FontName=Arial\nMarginLeft=11\nOrderBy=4\nShow=00111\nMarginBottom=33\n")
-            + c.name + "=\"" + c.stored + "\"\n";
+            QByteArray("FontName=Arial\nMarginLeft=11\nOrderBy=4\nShow=00111\nMarginBottom=33\n") +
+            c.name + "=\"" + c.stored + "\"\n";
         Store(lines);
         const QByteArray before = test::ReadAll(path_);
         options_ = {};
         const QStringList messages = Load();
         ASSERT_EQ(messages.size(), 1);
-        EXPECT_EQ(messages[0].toStdString(), QStringLiteral("The stored option %1 (\"%2\") cannot be read; its default \"%3\" is used.")
-                                   .arg(QString::fromLatin1(c.name), QString::fromLatin1(c.stored),
-                                        QString::fromLatin1(c.defaultText))
-                                           .toStdString());
+        EXPECT_EQ(messages[0].toStdString(),
+                  QStringLiteral(
+                      "The stored option %1 (\"%2\") cannot be read; its default \"%3\" is used.")
+                      .arg(QString::fromLatin1(c.name), QString::fromLatin1(c.stored),
+                           QString::fromLatin1(c.defaultText))
+                      .toStdString());
         const QString name = QString::fromLatin1(c.name);
         EXPECT_EQ(font_.name, QStringLiteral("Arial"));
         EXPECT_EQ(options_.MarginLeft, name == u"MarginLeft" ? 20 : 11);
@@ -206,12 +229,14 @@ TEST_F(SettingsFile, SavesTheTextFormsAndReadsThemBack)
     QtSettingsStore store;
     SaveSettings(store, saved, savedFont);
 
-    const QStringList lines = QString::fromUtf8(test::ReadAll(path_)).split(u'\n', Qt::SkipEmptyParts);
-    for (const char *expected : {"[Settings]", "Show=10101", "OrderBy=3", "OrderAZ=False",
-                                 "MarginLeft=10", "MarginTop=20", "MarginBottom=30",
-                                 "FontSize=10.5", "FontName=\"Liberation Mono, Bold\""})
-        EXPECT_TRUE(lines.contains(QString::fromLatin1(expected))) << expected << "\n"
-                                                                     << lines.join(u'\n').toStdString();
+    const QStringList lines =
+        QString::fromUtf8(test::ReadAll(path_)).split(u'\n', Qt::SkipEmptyParts);
+    for (const char *expected :
+         {"[Settings]", "Show=10101", "OrderBy=3", "OrderAZ=False", "MarginLeft=10", "MarginTop=20",
+          "MarginBottom=30", "FontSize=10.5", "FontName=\"Liberation Mono, Bold\""})
+        EXPECT_TRUE(lines.contains(QString::fromLatin1(expected)))
+            << expected << "\n"
+            << lines.join(u'\n').toStdString();
     EXPECT_EQ(lines.size(), 9);
 
     EXPECT_TRUE(Load().isEmpty());
@@ -242,14 +267,13 @@ TEST(Settings, ReadsAndWritesTheEightValuesInTheirOrder)
     options.MarginTop = -12;
     font = {QStringLiteral("Courier New"), 12.0f};
     SaveSettings(store, options, font);
-    EXPECT_EQ(store.writes, QStringList({"Tamsoret 2.0/Settings/FontName=Courier New",
-                                         "Tamsoret 2.0/Settings/FontSize=12",
-                                         "Tamsoret 2.0/Settings/Show=11011",
-                                         "Tamsoret 2.0/Settings/OrderBy=7",
-                                         "Tamsoret 2.0/Settings/OrderAZ=True",
-                                         "Tamsoret 2.0/Settings/MarginLeft=20",
-                                         "Tamsoret 2.0/Settings/MarginTop=-12",
-                                         "Tamsoret 2.0/Settings/MarginBottom=30"}));
+    EXPECT_EQ(
+        store.writes,
+        QStringList({"Tamsoret 2.0/Settings/FontName=Courier New",
+                     "Tamsoret 2.0/Settings/FontSize=12", "Tamsoret 2.0/Settings/Show=11011",
+                     "Tamsoret 2.0/Settings/OrderBy=7", "Tamsoret 2.0/Settings/OrderAZ=True",
+                     "Tamsoret 2.0/Settings/MarginLeft=20", "Tamsoret 2.0/Settings/MarginTop=-12",
+                     "Tamsoret 2.0/Settings/MarginBottom=30"}));
 }
 
 // The parts below run in a child process of this same program: one where QSettings
@@ -284,12 +308,14 @@ TEST(SettingsChild, DISABLED_SavingFailsWithAMessageNamingTheFile)
 int RunChild(const char *test, const QString &xdgFolder, bool unprivileged)
 {
     QStringList arguments{QStringLiteral("--gtest_also_run_disabled_tests"),
-                          QStringLiteral("--gtest_filter=SettingsChild.DISABLED_") + QString::fromLatin1(test)};
+                          QStringLiteral("--gtest_filter=SettingsChild.DISABLED_") +
+                              QString::fromLatin1(test)};
     QString program = QCoreApplication::applicationFilePath();
     if (unprivileged) {
         arguments.prepend(program);
         arguments = QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                                QStringLiteral("--clear-groups")} + arguments;
+                                QStringLiteral("--clear-groups")} +
+                    arguments;
         program = QStringLiteral("setpriv");
     }
     QProcess child;
@@ -300,12 +326,14 @@ int RunChild(const char *test, const QString &xdgFolder, bool unprivileged)
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(program, arguments);
-    if (!child.waitForFinished(60000))
-        return -1;
+    if (!child.waitForFinished(60000)) return -1;
     const QByteArray output = child.readAll();
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 || !output.contains("[  PASSED  ] 1 test"))
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
+        !output.contains("[  PASSED  ] 1 test"))
         std::printf("%s\n", output.constData());
-    return child.exitStatus() == QProcess::NormalExit && output.contains("[  PASSED  ] 1 test") ? child.exitCode() : 1;
+    return child.exitStatus() == QProcess::NormalExit && output.contains("[  PASSED  ] 1 test")
+               ? child.exitCode()
+               : 1;
 }
 
 TEST(SettingsStore, LivesInTamsoretUnderTheConfigurationFolder)
@@ -326,8 +354,7 @@ bool CanRunUnprivileged()
 
 TEST(SettingsStore, SavingIntoAFolderTheUserCannotWriteFails)
 {
-    if (!CanRunUnprivileged())
-        GTEST_SKIP() << "cannot run a process as nobody here";
+    if (!CanRunUnprivileged()) GTEST_SKIP() << "cannot run a process as nobody here";
     QTemporaryDir dir;
     // A configuration folder that nobody may enter but not change, holding no store yet.
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
@@ -337,8 +364,7 @@ TEST(SettingsStore, SavingIntoAFolderTheUserCannotWriteFails)
 
 TEST(SettingsStore, SavingOverAStoreTheUserCannotWriteFailsAndKeepsIt)
 {
-    if (!CanRunUnprivileged())
-        GTEST_SKIP() << "cannot run a process as nobody here";
+    if (!CanRunUnprivileged()) GTEST_SKIP() << "cannot run a process as nobody here";
     QTemporaryDir dir;
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/Tamsoret")));

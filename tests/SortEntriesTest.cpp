@@ -71,14 +71,15 @@ QString RandomKey(std::mt19937 &rng, int shape)
     std::uniform_int_distribution<int> pick(0, 1 << 30);
     switch (shape) {
     case 0: { // name keys: folder or file prefix, then a short name in mixed case
-        static const char *const names[] = {"read", "readme", "README", "Readme", "b", "B",
-                                            "über", "Über", "zeta", "a b", "a-b", "ab", ""};
-        return QString::fromLatin1(pick(rng) % 3 == 0 ? "a" : "b")
-               + QString::fromUtf8(names[pick(rng) % 13]);
+        static const char *const names[] = {"read", "readme", "README", "Readme", "b",  "B", "über",
+                                            "Über", "zeta",   "a b",    "a-b",    "ab", ""};
+        return QString::fromLatin1(pick(rng) % 3 == 0 ? "a" : "b") +
+               QString::fromUtf8(names[pick(rng) % 13]);
     }
     case 1: // size keys: a blank for a folder, else 15 zero-padded digits
-        return pick(rng) % 4 == 0 ? QStringLiteral(" ")
-                                  : QStringLiteral("%1").arg(pick(rng) % 12 * 1000, 15, 10, QChar(u'0'));
+        return pick(rng) % 4 == 0
+                   ? QStringLiteral(" ")
+                   : QStringLiteral("%1").arg(pick(rng) % 12 * 1000, 15, 10, QChar(u'0'));
     case 2: // time keys, several in the same minute
         return QStringLiteral("2026%1%2").arg(pick(rng) % 3 + 10).arg(pick(rng) % 4 * 1111 + 1000);
     default: { // anything: letters of both cases, digits, blanks, empty keys
@@ -94,8 +95,9 @@ QString RandomKey(std::mt19937 &rng, int shape)
 class SortAgainstExchangeSort : public ::testing::TestWithParam<const char *>
 {
 protected:
-    Collation collation{QString::fromLatin1(GetParam()) == u"C" ? QLocale(QLocale::C)
-                                                                : QLocale(QString::fromLatin1(GetParam()))};
+    Collation collation{QString::fromLatin1(GetParam()) == u"C"
+                            ? QLocale(QLocale::C)
+                            : QLocale(QString::fromLatin1(GetParam()))};
 };
 
 TEST_P(SortAgainstExchangeSort, GivesTheSameOrderOnRandomKeySets)
@@ -118,7 +120,8 @@ TEST_P(SortAgainstExchangeSort, GivesTheSameOrderOnRandomKeySets)
 INSTANTIATE_TEST_SUITE_P(Locales, SortAgainstExchangeSort, ::testing::Values("C", "de_DE"),
                          [](const auto &info) { return std::string(info.param); });
 
-struct EdgeCase {
+struct EdgeCase
+{
     const char *what;
     QStringList keys;
     std::vector<qint32> ascending;
@@ -133,15 +136,25 @@ TEST(SortEntries, EdgeCases)
         {"already in order", {"a", "b", "c", "d"}, {0, 1, 2, 3}, {3, 2, 1, 0}},
         {"reverse order", {"e", "d", "c", "b", "a"}, {4, 3, 2, 1, 0}, {0, 1, 2, 3, 4}},
         {"names differing only in case keep scan order both ways",
-         {"bREADME", "bReadMe", "breadme"}, {0, 1, 2}, {0, 1, 2}},
+         {"bREADME", "bReadMe", "breadme"},
+         {0, 1, 2},
+         {0, 1, 2}},
         {"folders under the size order keep scan order both ways",
-         {"000000000000010", " ", "000000000000000", " ", " "}, {1, 3, 4, 2, 0}, {0, 2, 1, 3, 4}},
+         {"000000000000010", " ", "000000000000000", " ", " "},
+         {1, 3, 4, 2, 0},
+         {0, 2, 1, 3, 4}},
         {"files before folders when descending by name",
-         {"adocs", "bzeta", "aaaa", "balpha"}, {2, 0, 3, 1}, {1, 3, 0, 2}},
-        {"empty keys of an unknown order code keep scan order", {"", "", "", ""}, {0, 1, 2, 3},
+         {"adocs", "bzeta", "aaaa", "balpha"},
+         {2, 0, 3, 1},
+         {1, 3, 0, 2}},
+        {"empty keys of an unknown order code keep scan order",
+         {"", "", "", ""},
+         {0, 1, 2, 3},
          {0, 1, 2, 3}},
         {"a key that begins a longer key sorts first", {"breadme", "bread"}, {1, 0}, {0, 1}},
-        {"time keys oldest first", {"202601011200", "199812061405", "202601011159"}, {1, 2, 0},
+        {"time keys oldest first",
+         {"202601011200", "199812061405", "202601011159"},
+         {1, 2, 0},
          {0, 2, 1}},
     };
     for (const EdgeCase &c : cases) {

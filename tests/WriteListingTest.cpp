@@ -13,7 +13,8 @@ namespace tamsoret {
 namespace {
 
 // A listing with fixed texts from the outside world, recording when each is asked for.
-struct Fixture {
+struct Fixture
+{
     ListingData data;
     ListOptions options;
     LocaleFormat locale = LocaleFormat::fromLocale(QLocale::c());
@@ -66,16 +67,19 @@ TEST(ListingFileBytes, AnEmptyListingIsTenLinesEachEndedByCarriageReturnAndLineF
     Fixture f;
     f.data.SummaryText = QStringLiteral("0 file(s), 0 b ");
     const QByteArray bytes = ListingFileBytes(f.Input());
-    EXPECT_EQ(bytes, QByteArray("Tamsoret - Monday 7 December 2026  14:05\r\n"
-                                "Drive labeled No name\r\n"
-                                "Directory of /home/ann/Letters\r\n"
-                                "\r\n"
-                                "\r\n"
-                                "Name                       MS-DOS Name   Size       Modified        Attributes\r\n"
-                                "\r\n"
-                                "\r\n"
-                                "               0 file(s), 0 b \r\n"
-                                "               41 Gb available from 249 Gb.\r\n"));
+    EXPECT_EQ(
+        bytes,
+        QByteArray(
+            "Tamsoret - Monday 7 December 2026  14:05\r\n"
+            "Drive labeled No name\r\n"
+            "Directory of /home/ann/Letters\r\n"
+            "\r\n"
+            "\r\n"
+            "Name                       MS-DOS Name   Size       Modified        Attributes\r\n"
+            "\r\n"
+            "\r\n"
+            "               0 file(s), 0 b \r\n"
+            "               41 Gb available from 249 Gb.\r\n"));
     EXPECT_EQ(f.calls, QStringList({"now", "label", "folder", "free"}));
 }
 
@@ -85,7 +89,8 @@ TEST(ListingFileBytes, WritesEntriesInTheOrderOfTheOrderTableIn1252)
     f.options.ShowDOS = false;
     f.options.ShowTime = false;
     f.Add(QStringLiteral("Caf\u00E9 \u20AC"), QStringLiteral("5,000 b "));
-    f.Add(QString::fromUtf16(u"\u03A9mega \U0001F600 and a name longer than the column"), QStringLiteral("<DIR>    "));
+    f.Add(QString::fromUtf16(u"\u03A9mega \U0001F600 and a name longer than the column"),
+          QStringLiteral("<DIR>    "));
     f.data.EntryOrder = {1, 0};
     const QByteArray bytes = ListingFileBytes(f.Input());
     const QList<QByteArray> lines = bytes.split('\n');
@@ -162,14 +167,13 @@ public:
     SmallDisk()
     {
         mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                      QStringLiteral("size=64k"), QStringLiteral("tamsoret-test"), dir_.path()})
-                   == 0;
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                      QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                      QStringLiteral("tamsoret-test"), dir_.path()}) == 0;
     }
     ~SmallDisk()
     {
-        if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
+        if (mounted_) QProcess::execute(QStringLiteral("umount"), {dir_.path()});
     }
     bool mounted() const { return mounted_; }
     QString path() const { return dir_.path(); }
@@ -182,8 +186,7 @@ private:
 TEST(WriteListingOnAFullDisk, FailsAndLeavesTheExistingFileUntouched)
 {
     SmallDisk disk;
-    if (!disk.mounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here";
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
     const QString path = disk.path() + QStringLiteral("/listing.txt");
     const QByteArray old("Tamsoret - an older listing\r\n");
     {
@@ -199,7 +202,8 @@ TEST(WriteListingOnAFullDisk, FailsAndLeavesTheExistingFileUntouched)
         f.AddEntriesFilling(size);
         ASSERT_THROW(WriteListing(path, f.Input()), Failure);
         EXPECT_EQ(test::ReadAll(path), old);
-        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"listing.txt"}));
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList({"listing.txt"}));
     }
     // What fits is written.
     Fixture small;
