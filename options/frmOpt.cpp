@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -179,6 +180,10 @@ void frmOpt::buildControls()
 
     for (QLineEdit *field : {txtLeft, txtTop, txtBottom})
         field->installEventFilter(this);
+    for (QWidget *captioned : std::initializer_list<QWidget *>{
+             Label2, Label1, chkName, chkDOS, chkSize, chkTime, chkAttr, optAZ, optZA, Label4,
+             Label7, Label10, Label11, Label5, Label8, Label6, Label9})
+        fitCaption(captioned);
 
     connect(chkName, &QCheckBox::toggled, this, &frmOpt::chkName_Click);
     connect(chkDOS, &QCheckBox::toggled, this, &frmOpt::chkDOS_Click);
@@ -197,6 +202,7 @@ void frmOpt::Form_Load()
 {
     const ListOptions &o = ctx_.options;
     lblFont->setText(FontDescription(ctx_.CD.Font));
+    fitCaption(lblFont);
 
     chkName->setChecked(o.ShowName);
     chkDOS->setChecked(o.ShowDOS);
@@ -291,6 +297,7 @@ void frmOpt::cmdFont_Click()
     if (!ctx_.CD.ShowFont(this))
         return;
     lblFont->setText(FontDescription(ctx_.CD.Font));
+    fitCaption(lblFont);
     UpdateRightMargin();
 }
 
@@ -348,6 +355,63 @@ void frmOpt::cmdOK_Click()
 void frmOpt::cmdCancel_Click()
 {
     reject();
+}
+
+void frmOpt::fitCaption(QWidget *control)
+{
+    // The table's widths fit the classic 8-point face; the wider face that stands in for it
+    // would cut "Bottom", "mm" and "Z -> A" short. A left-aligned caption that does not fit
+    // takes what it needs of the free room to its right, up to the next control or the edge.
+    const auto *label = qobject_cast<QLabel *>(control);
+    if (label && label->alignment().testFlag(Qt::AlignRight))
+        return;
+    const int needed = control->sizeHint().width();
+    const QRect at = control->geometry();
+    if (needed <= at.width())
+        return;
+    int limit = control->parentWidget()->width();
+    for (const QObject *child : control->parentWidget()->children()) {
+        const auto *other = qobject_cast<const QWidget *>(child);
+        if (!other || other == control)
+            continue;
+        const QRect g = other->geometry();
+        if (g.left() > at.left() && g.top() <= at.bottom() && g.bottom() >= at.top())
+            limit = std::min(limit, g.left());
+    }
+    control->resize(std::max(at.width(), std::min(needed, limit - at.left())), at.height());
+}
+
+void frmOpt::showEvent(QShowEvent *event)
+{
+    // Placed here rather than by QDialog, which guesses the owner's window frame (10 by 40
+    // pixels when it sees none) and so misses the centre without a window manager.
+    if (!event->spontaneous())
+        centreOnOwner();
+    QDialog::showEvent(event);
+}
+
+void frmOpt::centreOnOwner()
+{
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner)
+        return;
+    // The frame is not known before the window is mapped; the owner's is the best guess.
+    const QRect ownerFrame = owner->frameGeometry();
+    const QRect ownerClient = owner->geometry();
+    const QMargins frame(ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
+                         ownerFrame.right() - ownerClient.right(),
+                         ownerFrame.bottom() - ownerClient.bottom());
+    QRect placed(QPoint(0, 0), size().grownBy(frame));
+    placed.moveCenter(ownerFrame.center());
+    // Never with the title bar above the screen or the window beyond its edges.
+    if (const QScreen *shownOn = owner->screen()) {
+        const QRect free = shownOn->availableGeometry();
+        placed.moveLeft(
+            std::max(free.left(), std::min(placed.left(), free.right() + 1 - placed.width())));
+        placed.moveTop(
+            std::max(free.top(), std::min(placed.top(), free.bottom() + 1 - placed.height())));
+    }
+    setGeometry(placed.marginsRemoved(frame));
 }
 
 bool frmOpt::eventFilter(QObject *watched, QEvent *event)

@@ -77,6 +77,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
@@ -93,6 +94,8 @@ private:
     void txtBottom_GotFocus();
     void SelectWholeText(QLineEdit *field);
     void keepTabStopOnSelection(QAbstractButton *button, bool checked);
+    void centreOnOwner();
+    void fitCaption(QWidget *control);
 
     OptionsContext ctx_;
     // Opened once per window; empty when there is no default printer.

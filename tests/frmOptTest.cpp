@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -161,9 +162,18 @@ TEST(frmOpt, IsAFixedToolWindowWithEveryControlWhereTheTableSays)
     for (const auto &c : controls) {
         ASSERT_NE(c.widget, nullptr) << c.name;
         EXPECT_EQ(c.widget->parentWidget(), c.parent) << c.name;
-        EXPECT_EQ(c.widget->geometry(), TwipsRect(c.twips.x(), c.twips.y(), c.twips.width(),
-                                                  c.twips.height(), dpi))
-            << c.name;
+        const QRect table =
+            TwipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height(), dpi);
+        if (qobject_cast<QLabel *>(c.widget) || qobject_cast<QCheckBox *>(c.widget) ||
+            (!c.caption.isEmpty() && qobject_cast<QRadioButton *>(c.widget))) {
+            // A caption may be wider than the table says, to show its whole text.
+            const QRect g = c.widget->geometry();
+            EXPECT_EQ(g.topLeft(), table.topLeft()) << c.name;
+            EXPECT_EQ(g.height(), table.height()) << c.name;
+            EXPECT_GE(g.width(), table.width()) << c.name;
+        } else {
+            EXPECT_EQ(c.widget->geometry(), table) << c.name;
+        }
         QString caption;
         if (auto *label = qobject_cast<QLabel *>(c.widget))
             caption = label->text();
@@ -180,6 +190,53 @@ TEST(frmOpt, IsAFixedToolWindowWithEveryControlWhereTheTableSays)
               w->palette().color(QPalette::Window));
     EXPECT_NE(w->txtRight->palette().color(QPalette::Base),
               w->txtLeft->palette().color(QPalette::Base));
+}
+
+TEST(frmOpt, NoCaptionIsCutShortAndNoLabelCoversAControl)
+{
+    Options o;
+    o.CD.Font = {QStringLiteral("Liberation Mono"), 10.5f};
+    auto w = o.open();
+    // The room a caption needs: the ink of its text, plus the box or circle in front of it.
+    auto ink = [](QWidget *c, const QString &text) {
+        return c->fontMetrics().tightBoundingRect(text).right() + 1;
+    };
+    auto needed = [&ink](QWidget *c) {
+        QStyle *style = c->style();
+        if (auto *box = qobject_cast<QCheckBox *>(c))
+            return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, c) +
+                   style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, c) +
+                   ink(box, box->text());
+        if (auto *option = qobject_cast<QRadioButton *>(c))
+            return option->text().isEmpty()
+                       ? 0
+                       : style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, c) +
+                             style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, c) +
+                             ink(option, option->text());
+        if (auto *button = qobject_cast<QPushButton *>(c))
+            return button->fontMetrics().horizontalAdvance(button->text()) + 8;
+        if (auto *label = qobject_cast<QLabel *>(c))
+            return label->sizeHint().width();
+        return 0;
+    };
+    QList<QWidget *> controls = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    controls << w->optAZ << w->optZA;
+    for (QWidget *c : controls) {
+        const std::string name = c->objectName().toStdString();
+        EXPECT_LE(needed(c), c->width()) << name;
+        EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << name;
+        if (!qobject_cast<QLabel *>(c) && !qobject_cast<QAbstractButton *>(c))
+            continue;
+        // Widened captions stay clear of the control to their right.
+        for (QWidget *other : c->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const QRect g = other->geometry();
+            if (other != c && g.left() > c->x() && g.top() < c->geometry().bottom() &&
+                g.bottom() > c->geometry().top()) {
+                EXPECT_LE(c->geometry().right(), g.left()) << name << " covers "
+                                                        << other->objectName().toStdString();
+            }
+        }
+    }
 }
 
 TEST(frmOpt, FocusGoesInTheTableOrderStartingAtOK)
@@ -223,16 +280,35 @@ TEST(frmOpt, TabReachesBothButtonGroupsAndTheMargins)
                                                  "txtBottom txtRight cmdOK"));
 }
 
-TEST(frmOpt, CentresOnItsOwner)
+TEST(frmOpt, CentresOnItsOwnerWithinTheScreen)
 {
     Options o;
-    auto w = o.open();
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    const QPoint ownerCentre = o.owner.geometry().center();
-    const QPoint centre = w->geometry().center();
-    EXPECT_LE(std::abs(centre.x() - ownerCentre.x()), 1);
-    EXPECT_LE(std::abs(centre.y() - ownerCentre.y()), 1);
+    const QRect screen = o.owner.screen()->availableGeometry();
+    const struct {
+        const char *name;
+        QRect owner;
+    } cases[] = {
+        {"in the middle", {200, 150, 600, 400}},
+        {"smaller than the options window", {300, 300, 120, 80}},
+        {"in the top-left corner", {screen.left(), screen.top(), 100, 60}},
+        {"in the bottom-right corner", {screen.right() - 99, screen.bottom() - 59, 100, 60}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        o.owner.setGeometry(c.owner);
+        auto w = o.open();
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        // The whole window, frame included, centred on the owner's and kept on the screen.
+        QRect expected(QPoint(0, 0), w->frameGeometry().size());
+        expected.moveCenter(o.owner.frameGeometry().center());
+        expected.moveLeft(
+            std::clamp(expected.left(), screen.left(), screen.right() + 1 - expected.width()));
+        expected.moveTop(
+            std::clamp(expected.top(), screen.top(), screen.bottom() + 1 - expected.height()));
+        EXPECT_EQ(w->frameGeometry(), expected);
+        EXPECT_TRUE(screen.contains(w->frameGeometry()));
+    }
 }
 
 TEST(frmOpt, OrderAndDirectionButtonsAreSeparateGroups)
