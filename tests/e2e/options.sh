@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The options window driven from the keyboard, as a user without a mouse would: Alt+O on the
-# main window, Tab and Space to hide the MS-DOS Name column, arrow keys to order by size from
-# Z to A, a new left margin typed over the selected old one, Enter for OK. Then a listing to
-# a file: it must have the new columns in the new order, and the settings file the new values.
+# The options window driven from the keyboard, as a user without a mouse would. First a left
+# margin beyond 16 bits: refused with a message, the window stays, Escape saves nothing. Then
+# Alt+O on the main window, Tab and Space to hide the MS-DOS Name column, arrow keys to order
+# by size from Z to A, a new left margin typed over the selected old one, Enter for OK, and a
+# listing to a file: it must have the new columns in the new order, and the settings file the
+# new values.
 #
 #   bash tests/e2e/options.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -28,15 +30,35 @@ e2e_start "$program" "$folder"
 main=$(e2e_wait_new_window "$before") || e2e_fail "the main window did not appear: $(e2e_program_log "$E2E_PID")"
 [ "$(e2e_window_name "$main")" = Tamsoret ] || e2e_fail "main window named '$(e2e_window_name "$main")'"
 
-before=$(e2e_windows)
-e2e_keys "$main" alt+o || e2e_fail "cannot focus the main window"
-options=$(e2e_wait_new_window "$before") || e2e_fail "Alt+O opened no window"
-[ "$(e2e_window_name "$options")" = "Tamsoret options" ] ||
-  e2e_fail "options window named '$(e2e_window_name "$options")'"
+open_options() {
+  local before
+  before=$(e2e_windows)
+  e2e_keys "$main" alt+o || e2e_fail "cannot focus the main window"
+  options=$(e2e_wait_new_window "$before") || e2e_fail "Alt+O opened no window"
+  [ "$(e2e_window_name "$options")" = "Tamsoret options" ] ||
+    e2e_fail "options window named '$(e2e_window_name "$options")'"
+}
 
 # The focus starts on OK. Tab order: OK, Cancel, Choose Font, Name, MS-DOS Name, Size,
 # Date/Time, Attributes, the selected order button, the selected direction button, Left.
-e2e_keys "$options" Tab Tab Tab Tab space || e2e_fail "cannot focus the options window"
+
+# A left margin beyond 16 bits is refused with a message; the window stays open, and
+# Escape then closes it without saving anything.
+open_options
+e2e_keys "$options" Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab || e2e_fail "cannot focus the options window"
+e2e_type "$options" 40000
+before=$(e2e_windows)
+e2e_keys "$options" Return
+box=$(e2e_wait_new_window "$before") || e2e_fail "a left margin of 40000 was not refused"
+e2e_keys "$box" Return
+e2e_wait_window_gone "$box" 10 || e2e_fail "the message box did not close"
+e2e_windows | grep -qx "$options" || e2e_fail "the refused margin closed the options window"
+e2e_keys "$options" Escape
+e2e_wait_window_gone "$options" 10 || e2e_fail "Escape did not close the options window"
+[ ! -e "$settings" ] || e2e_fail "the refused margin or Escape wrote $settings: $(cat "$settings")"
+
+open_options
+e2e_keys "$options" Tab Tab Tab Tab space
 e2e_keys "$options" Tab Tab Tab Tab Down Down Tab Right Tab
 # The left margin's old text is selected, so typing replaces it.
 e2e_type "$options" 15
