@@ -217,13 +217,14 @@ void frmOpt::Form_Load()
     optAZ->setChecked(o.OrderAZ);
     optZA->setChecked(!o.OrderAZ);
 
+    // When the field already holds the stored text no change runs, yet the right margin
+    // must still be computed for the filled window before it shows.
     const QString left = QString::number(o.MarginLeft);
-    if (txtLeft->text() == left)
-        // The field already holds the stored text, so no change runs; the right margin must
-        // still be computed before the window shows.
+    if (txtLeft->text() == left) {
         txtLeft_Change();
-    else
+    } else {
         txtLeft->setText(left);
+    }
     txtTop->setText(QString::number(o.MarginTop));
     txtBottom->setText(QString::number(o.MarginBottom));
 }
