@@ -20,12 +20,13 @@ QString QtNameFilter(const QString &filter)
 std::optional<QString> QtDialogService::saveFileName(QWidget *owner, const QString &initialFolder,
                                                      const QString &filter)
 {
-    QFileDialog dialog(owner);
+    // The folder is given at construction: a dialog made without one starts by reading the
+    // current folder, the listed one, which for a folder of many files takes seconds.
+    QFileDialog dialog(owner, QString(), initialFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilter(QtNameFilter(filter));
-    dialog.setDirectory(initialFolder);
     dialog.setDefaultSuffix(QString());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

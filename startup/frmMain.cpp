@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -216,8 +217,12 @@ void frmMain::listingRun()
     cmdBusy->raise();
     cmdOpt->raise();
     // The one point of the run where window events are handled; a second OK, Cancel or
-    // the close box arriving here finds the run busy and is ignored.
+    // the close box arriving here finds the run busy and is ignored. The save dialog may
+    // just have left the screen: wait until the window system has taken it away, then paint
+    // the whole window, or it would show the dialog's remains until the run ends.
+    QGuiApplication::sync();
     QCoreApplication::processEvents();
+    repaint();
 
     setBusyCaption(QStringLiteral("Reading ..."));
     const ScanSwitches switches{chkDir->isChecked(), chkHidden->isChecked()};

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# A listing written to a file through the save dialog, driven from the keyboard: Alt+T
+# ticks "To file", Enter presses OK, the path is typed into the save dialog. The file must
+# be the exact expected listing, byte for byte apart from the clock and the free space.
+#
+#   bash tests/e2e/listing_file.sh <built tamsoret>
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+program=${1:?usage: listing_file.sh <built tamsoret>}
+[ -x "$program" ] || e2e_fail "no program at $program"
+e2e_init
+e2e_start_xvfb
+
+export TZ=Europe/Amsterdam LC_ALL=C.UTF-8
+folder="$E2E_TMP/parent/Letters to Ann"
+mkdir -p "$folder/Archive" "$E2E_TMP/out"
+printf 'x%.0s' $(seq 1 812) >"$folder/README"
+head -c 12345 /dev/zero >"$folder/Invoice 2026-11.txt"
+head -c 0 /dev/zero >"$folder/.hidden"
+printf 'caf\xc3\xa9' >"$folder/Café.txt"
+truncate -s 3G "$folder/disk.img"
+touch -d '2026-07-15 09:30:00' "$folder/README"
+touch -d '2026-01-15 18:05:00' "$folder/Invoice 2026-11.txt" "$folder/disk.img"
+touch -d '2025-12-31 23:59:59' "$folder/.hidden" "$folder/Café.txt"
+touch -d '2026-03-01 08:00:00' "$folder/Archive" "$folder"
+touch -d '2024-02-29 12:00:00' "$E2E_TMP/parent"
+output="$E2E_TMP/out/listing" # no extension: used exactly as typed
+
+before=$(e2e_windows)
+e2e_start "$program" "$folder"
+main=$(e2e_wait_new_window "$before") || e2e_fail "no main window: $(e2e_program_log "$E2E_PID")"
+[ "$(e2e_window_name "$main")" = Tamsoret ] || e2e_fail "main window named '$(e2e_window_name "$main")'"
+
+e2e_keys "$main" alt+t
+sleep 0.5 # the access key ticks the box about 100 ms later
+before=$(e2e_windows)
+e2e_keys "$main" Return
+save=$(e2e_wait_new_window "$before") || e2e_fail "Enter opened no save dialog"
+e2e_type "$save" "$output"
+e2e_keys "$save" Return
+e2e_wait_exit "$E2E_PID" 30 || e2e_fail "the program did not end after the listing"
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS: $(e2e_program_log "$E2E_PID")"
+[ -f "$output" ] || e2e_fail "no listing at $output"
+
+# Every line ends with CR LF, the last one included, and the é is one Windows-1252 byte.
+[ "$(tail -c 2 "$output" | od -An -c | tr -d ' ')" = '\r\n' ] || e2e_fail "the file does not end with CR LF"
+[ "$(tr -cd '\n' <"$output" | wc -c)" = "$(tr -cd '\r' <"$output" | wc -c)" ] || e2e_fail "a line without CR"
+grep -q $'Caf\xe9.txt' "$output" || e2e_fail "é is not written as the byte E9"
+
+# Widths in characters, not bytes (a name with é is one character longer than its bytes).
+cell() { local s=${1:0:$2}; printf '%s%*s' "$s" $(($2 - ${#s})) ''; }
+row() { printf '%s  %s  %*s%s  %s  %s\n' "$(cell "$1" 25)" "$(cell "$2" 12)" $((9 - ${#3})) '' "$3" "$4" "$5"; }
+{
+  echo "Drive labeled No name"
+  echo "Directory of $folder"
+  echo
+  echo
+  echo "Name                       MS-DOS Name   Size       Modified        Attributes"
+  echo
+  row ".." ".." "<DIR>    " "29/02/24 12:00" "d    "
+  row "Archive" "archive" "<DIR>    " "01/03/26 08:00" "d    "
+  row ".hidden" ".hidden" "0 b " "31/12/25 23:59" "    h"
+  row "Café.txt" "café.txt" "5 b " "31/12/25 23:59" "     "
+  row "Disk.img" "disk.img" "3,072 Mb" "15/01/26 18:05" "     "
+  row "Invoice 2026-11.txt" "invoice 2026-11.txt" "12 kb" "15/01/26 18:05" "     "
+  row "Readme" "readme" "812 b " "15/07/26 09:30" "     "
+  echo
+  echo "               7 file(s), 3,072 Mb"
+} >"$E2E_TMP/expected"
+iconv -f WINDOWS-1252 -t UTF-8 "$output" | tr -d '\r' >"$E2E_TMP/actual"
+sed -n '2,16p' "$E2E_TMP/actual" | diff -u "$E2E_TMP/expected" - || e2e_fail "the listing differs"
+head -n 1 "$E2E_TMP/actual" | grep -Eq '^Tamsoret - [A-Z][a-z]+day [0-9]{1,2} [A-Z][a-z]+ [0-9]{4}  [0-2][0-9]:[0-5][0-9]$' ||
+  e2e_fail "line 1 is '$(head -n 1 "$E2E_TMP/actual")'"
+tail -n 1 "$E2E_TMP/actual" | grep -Eq '^ {15}[0-9,]+ (b|kb|Mb|Gb) available from [0-9,]+ (b|kb|Mb|Gb)\.$' ||
+  e2e_fail "the free-space line is '$(tail -n 1 "$E2E_TMP/actual")'"
+[ "$(wc -l <"$E2E_TMP/actual")" -eq 17 ] || e2e_fail "expected 17 lines, got $(wc -l <"$E2E_TMP/actual")"
+e2e_pass
