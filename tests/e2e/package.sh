@@ -56,14 +56,14 @@ removed=false
 # then not find it. Purge only what dpkg still knows.
 purge_package() {
   if dpkg-query -W tamsoret >/dev/null 2>&1; then
-    "${sudo_cmd[@]}" apt-get purge -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1
+    "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 purge -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1
   fi
 }
 # Whatever happens below, the system is left without the package.
 # shellcheck disable=SC2016 # evaluated at exit, when $removed tells what is left to do
 e2e_on_exit '$removed || purge_package'
 
-"${sudo_cmd[@]}" apt-get install -y -q "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -q "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
   e2e_fail "apt-get install: $(tail -n 30 "$E2E_TMP/apt.log")"
 dpkg-query -W -f='${Status}' tamsoret 2>/dev/null | grep -q 'install ok installed' ||
   e2e_fail "tamsoret is not installed after apt-get install"
@@ -118,7 +118,7 @@ grep -qF 'Notes.txt' "$listing" || e2e_fail "the listing lacks Notes.txt"
 
 # ------------------------------------------------------------------ remove and purge
 
-"${sudo_cmd[@]}" apt-get remove -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1 ||
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 remove -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1 ||
   e2e_fail "apt-get remove: $(tail -n 30 "$E2E_TMP/apt.log")"
 purge_package || e2e_fail "apt-get purge: $(tail -n 30 "$E2E_TMP/apt.log")"
 # shellcheck disable=SC2034 # read by the exit hook
