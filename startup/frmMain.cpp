@@ -103,10 +103,6 @@ void frmMain::buildControls()
     cmdOpt = new QPushButton(QStringLiteral("&Options"), this);
     place(cmdOpt, 2520, 1560, 1215, 375);
 
-    // Only OK answers Enter when the focus is outside the push buttons.
-    for (QPushButton *b : {cmdCancel, cmdOpt})
-        b->setAutoDefault(true);
-
     setTabOrder(txtFilter, chkDir);
     setTabOrder(chkDir, chkHidden);
     setTabOrder(chkHidden, chkFile);
