@@ -35,6 +35,11 @@ int main(int argc, char *argv[])
         messages.show(nullptr, QStringLiteral("Tamsoret"), failure.message(),
                       MessageIcon::Critical);
         return 1;
+    } catch (const std::exception &e) {
+        messages.show(nullptr, QStringLiteral("Tamsoret"),
+                      QStringLiteral("Start-up failed.\r") + QString::fromLocal8Bit(e.what()),
+                      MessageIcon::Critical);
+        return 1;
     }
     window.show();
     app.exec();
