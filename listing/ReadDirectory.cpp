@@ -3,7 +3,9 @@
 #include "listing/EntryFields.h"
 #include "listing/FilterPattern.h"
 #include "listing/NameCleaning.h"
+#include "platform/CurrentFolder.h"
 #include "platform/DirectorySearch.h"
+#include "platform/Failure.h"
 
 namespace tamsoret {
 
@@ -20,8 +22,13 @@ qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, Listin
 
     DirectorySearch search;
     FindRecord record;
-    if (!search.findFirst(record))
+    if (!search.findFirst(record)) {
+        // A folder that cannot be read would otherwise be listed as an empty one.
+        if (search.error() != 0)
+            throw Failure(QStringLiteral("Cannot read the folder"), CurrentFolderPath(),
+                          qt_error_string(search.error()));
         return 0;
+    }
 
     QString candidate;
     do {

@@ -14,8 +14,8 @@ struct ScanSwitches {
 };
 
 // Reads the current folder through the filter and the switches into data, and returns
-// the count. Throws Failure for an invalid filter (before anything is read) and
-// TooManyFiles when the tables cannot grow.
+// the count. Throws Failure for an invalid filter (before anything is read) and for a
+// folder that cannot be read or no longer exists, and TooManyFiles when the tables cannot grow.
 qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, ListingData &data,
                      qint16 orderBy, const LocaleFormat &locale);
 

@@ -27,9 +27,20 @@ QByteArray CurrentFolderBytes()
 
 QString CurrentFolderPath()
 {
+    QByteArray path = CurrentFolderBytes();
+    if (path.isEmpty()) {
+        // A folder removed while current has no path any more, but a message about it must
+        // still name it: the kernel remembers where it was.
+        QByteArray link(4096, Qt::Uninitialized);
+        const ssize_t length = readlink("/proc/self/cwd", link.data(), size_t(link.size()));
+        link.resize(length > 0 && length < link.size() ? qsizetype(length) : 0);
+        const QByteArray removed(" (deleted)");
+        if (link.startsWith('/') && link.endsWith(removed))
+            path = link.chopped(removed.size());
+    }
     // Shown in the window and printed in the listing's heading: a control character in a
     // folder name must not break that line.
-    return ReplaceControlCharacters(QFile::decodeName(CurrentFolderBytes()));
+    return ReplaceControlCharacters(QFile::decodeName(path));
 }
 
 bool ChangeFolder(const QByteArray &path)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -47,17 +48,27 @@ void DecodeName(const char *bytes, size_t length, QString &out)
 bool DirectorySearch::findFirst(FindRecord &record, const QByteArray &folder)
 {
     close();
+    error_ = 0;
     DIR *dir = opendir(folder.isEmpty() ? "." : folder.constData());
-    if (!dir)
+    if (!dir) {
+        error_ = errno;
         return false;
+    }
     dir_ = dir;
     dirFd_ = dirfd(dir);
 
+    // A folder removed while it was current still opens, and reads as empty: without this
+    // its listing would claim an empty folder.
+    struct stat here, root;
+    const bool known = fstat(dirFd_, &here) == 0;
+    if (known && here.st_nlink == 0) {
+        close();
+        error_ = ENOENT;
+        return false;
+    }
     // The root has no "." and "..", the way a drive root has none; the folder may have
     // been reached by any path, so compare identities rather than names.
-    struct stat here, root;
-    atRoot_ = fstat(dirFd_, &here) == 0 && stat("/", &root) == 0 && here.st_dev == root.st_dev &&
-              here.st_ino == root.st_ino;
+    atRoot_ = known && stat("/", &root) == 0 && here.st_dev == root.st_dev && here.st_ino == root.st_ino;
 
     // A folder with no entry at all gives no first entry, and then no search to close.
     FindRecord first;

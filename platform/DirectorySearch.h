@@ -12,8 +12,11 @@ class DirectorySearch
 {
 public:
     // Opens the folder (the current folder when empty). Returns false when it cannot be
-    // opened; the record is then untouched and there is nothing to close.
+    // opened or holds no entry; the record is then untouched and there is nothing to close.
     bool findFirst(FindRecord &record, const QByteArray &folder = {});
+    // Why the last findFirst returned false: the system's error number, or 0 when the
+    // folder was read and simply holds no entry.
+    int error() const { return error_; }
     // Delivers the next entry; false at the end or on any failure. Entries that vanish
     // between the listing of names and their status call are skipped.
     bool findNext(FindRecord &record);
@@ -29,6 +32,7 @@ private:
     void *dir_ = nullptr; // DIR*
     int dirFd_ = -1;
     bool atRoot_ = false;
+    int error_ = 0;
 };
 
 // Replaces every control character (below U+0020, and U+007F) with '?'.

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
@@ -156,6 +157,7 @@ TEST_F(DirectorySearchTest, Should_Fail_When_TheFolderCannotBeOpened_LeavingTheR
     FindRecord record;
     record.name = "untouched";
     EXPECT_FALSE(search.findFirst(record, at("no-such-folder")));
+    EXPECT_EQ(search.error(), ENOENT);
     EXPECT_EQ(record.name, "untouched");
     EXPECT_FALSE(search.findNext(record));
 }

@@ -11,6 +11,7 @@
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
@@ -232,18 +233,27 @@ TEST_F(ReadDirectoryTest, Should_RefuseAnInvalidFilter_BeforeReadingAnything)
     EXPECT_EQ(data.Entries.size(), 1u);
 }
 
-TEST_F(ReadDirectoryTest, Should_LeaveTheSummary_When_TheFolderIsGone)
+TEST_F(ReadDirectoryTest, Should_Fail_NamingTheFolder_When_ItIsGone)
 {
+    // A folder removed while current still opens and reads as empty; listing it as an
+    // empty folder would report a failure as a success.
     folder("gone");
     data.SummaryText = "earlier";
     CurrentFolderGuard guard(dir.filePath("gone"));
     ASSERT_TRUE(QDir(dir.path()).rmdir("gone"));
-    EXPECT_EQ(ReadDirectory("*.*", {}, data, OrderByName, English), 0);
+    try {
+        ReadDirectory("*.*", {}, data, OrderByName, English);
+        ADD_FAILURE() << "no failure for a removed folder";
+    } catch (const Failure &failure) {
+        EXPECT_EQ(failure.whatFailed(), "Cannot read the folder");
+        EXPECT_EQ(failure.on(), dir.filePath("gone"));
+        EXPECT_EQ(failure.reason(), qt_error_string(ENOENT));
+    }
     EXPECT_EQ(data.SummaryText, "earlier");
     EXPECT_TRUE(data.Entries.empty());
 }
 
-TEST_F(ReadDirectoryTest, Should_LeaveTheSummary_When_TheFolderCannotBeRead)
+TEST_F(ReadDirectoryTest, Should_Fail_NamingTheFolder_When_ItCannotBeRead)
 {
     // Root reads everything; only an unprivileged user meets the permission bits.
     const passwd *nobody = getpwnam("nobody");
@@ -260,8 +270,15 @@ TEST_F(ReadDirectoryTest, Should_LeaveTheSummary_When_TheFolderCannotBeRead)
             _exit(10);
         ListingData scan;
         scan.SummaryText = "earlier";
-        const qint32 count = ReadDirectory("*.*", {}, scan, OrderByName, English);
-        _exit(count == 0 && scan.SummaryText == "earlier" && scan.Entries.empty() ? 0 : 1);
+        try {
+            ReadDirectory("*.*", {}, scan, OrderByName, English);
+        } catch (const Failure &failure) {
+            const bool named = failure.whatFailed() == "Cannot read the folder" &&
+                               failure.on() == dir.filePath("closed") &&
+                               failure.reason() == qt_error_string(EACCES);
+            _exit(named && scan.SummaryText == "earlier" && scan.Entries.empty() ? 0 : 1);
+        }
+        _exit(2);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
