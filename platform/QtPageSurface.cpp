@@ -2,8 +2,11 @@
 
 #include "platform/Failure.h"
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QPrinterInfo>
+
+#include <cups/cups.h>
 
 namespace tamsoret {
 
@@ -12,6 +15,65 @@ namespace {
 const QString PrintFailure = QStringLiteral("Cannot print the listing");
 
 } // namespace
+
+namespace {
+
+const char *Option(const cups_dest_t *dest, const char *name)
+{
+    return cupsGetOption(name, dest->num_options, dest->options);
+}
+
+// The printer's own words on its state ("Paused", a reason given when it was stopped or
+// set to refuse jobs), or its state keywords when it has none.
+QString StateMessage(const cups_dest_t *dest)
+{
+    QString message;
+    if (const char *uri = Option(dest, "printer-uri-supported")) {
+        ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+        static const char *const wanted[] = {"printer-state-message"};
+        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 1,
+                      nullptr, wanted);
+        if (ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
+            if (ipp_attribute_t *text = ippFindAttribute(response, "printer-state-message",
+                                                         IPP_TAG_TEXT))
+                message = QString::fromUtf8(ippGetString(text, 0, nullptr)).trimmed();
+            ippDelete(response);
+        }
+    }
+    const char *reasons = Option(dest, "printer-state-reasons");
+    if (message.isEmpty() && reasons && qstrcmp(reasons, "none") != 0)
+        message = QString::fromUtf8(reasons);
+    return message;
+}
+
+QString WithMessage(const QString &sentence, const QString &message)
+{
+    return message.isEmpty() ? sentence + u'.' : sentence + QStringLiteral(": ") + message + u'.';
+}
+
+} // namespace
+
+QString PrinterRefusal(const QString &printerName)
+{
+    // Qt names an instance of a queue "queue/instance".
+    const QByteArray name = printerName.section(u'/', 0, 0).toLocal8Bit();
+    const QByteArray instance = printerName.section(u'/', 1).toLocal8Bit();
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
+    if (!dest)
+        return WithMessage(QStringLiteral("The printing system does not know this printer"),
+                           QString::fromUtf8(cupsLastErrorString()));
+    QString refusal;
+    const char *accepting = Option(dest, "printer-is-accepting-jobs");
+    const char *state = Option(dest, "printer-state");
+    if (accepting && qstrcmp(accepting, "false") == 0)
+        refusal = WithMessage(QStringLiteral("The printer does not accept jobs"), StateMessage(dest));
+    else if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
+        refusal = WithMessage(QStringLiteral("The printer is stopped"), StateMessage(dest));
+    cupsFreeDests(1, dest);
+    return refusal;
+}
 
 bool HasDefaultPrinter()
 {
@@ -36,11 +98,10 @@ QtPageSurface::QtPageSurface()
 
 QtPageSurface::~QtPageSurface()
 {
-    // A job that failed part-way is abandoned rather than sent.
-    if (painter_.isActive()) {
-        printer_->abort();
+    // A job that failed part-way is abandoned: its pages only ever reach the spool file,
+    // which goes with the surface. (QPrinter::abort does not stop a job from being sent.)
+    if (painter_.isActive())
         painter_.end();
-    }
 }
 
 QString QtPageSurface::printerName() const
@@ -99,6 +160,18 @@ void QtPageSurface::beginJob()
 {
     if (painter_.isActive())
         return;
+    // Told now, before anything is drawn: the printing system would take the job and hold
+    // it, or refuse it, while the program reported a printed listing.
+    const QString refusal = PrinterRefusal(printer_->printerName());
+    if (!refusal.isEmpty())
+        throw Failure(PrintFailure, printer_->printerName(), refusal);
+    // Without the .pdf suffix the printer keeps its own format, page size and margins, and
+    // writes the job into the file instead of sending it.
+    spool_.setFileTemplate(QDir::tempPath() + QStringLiteral("/tamsoret-XXXXXX.job"));
+    if (!spool_.open())
+        throw Failure(PrintFailure, printer_->printerName(),
+                      QStringLiteral("No spool file for the print job: ") + spool_.errorString());
+    printer_->setOutputFileName(spool_.fileName());
     if (!painter_.begin(printer_.get()))
         throw Failure(PrintFailure, printer_->printerName(),
                       QStringLiteral("The printer could not start the print job."));
@@ -137,6 +210,26 @@ void QtPageSurface::endJob()
     if (printer_->printerState() == QPrinter::Error)
         throw Failure(PrintFailure, printer_->printerName(),
                       QStringLiteral("The printing system reported an error."));
+    submitJob();
+}
+
+void QtPageSurface::submitJob()
+{
+    const QString name = printer_->printerName();
+    const QByteArray queue = name.section(u'/', 0, 0).toLocal8Bit();
+    const QByteArray media = printer_->pageLayout().pageSize().key().toLocal8Bit();
+    cups_option_t *options = nullptr;
+    int optionCount = 0;
+    if (!media.isEmpty())
+        optionCount = cupsAddOption("media", media.constData(), optionCount, &options);
+    const int job = cupsPrintFile(queue.constData(), QFile::encodeName(spool_.fileName()).constData(),
+                                  printer_->docName().toUtf8().constData(), optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    spool_.remove();
+    if (job == 0)
+        throw Failure(PrintFailure, name,
+                      WithMessage(QStringLiteral("The printing system refused the job"),
+                                  QString::fromUtf8(cupsLastErrorString())));
 }
 
 } // namespace tamsoret

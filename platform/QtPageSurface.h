@@ -5,12 +5,16 @@
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <memory>
 
 namespace tamsoret {
 
 // The default printer as a page surface. The print job begins with the first text drawn,
 // so the surface can also be used just to measure (the options window's right margin).
+// The pages are drawn into a spool file of our own and handed to the printing system only
+// when the job ends, so that a job that fails part-way is never sent and a job that the
+// printing system refuses is reported.
 class QtPageSurface : public PageSurface
 {
 public:
@@ -35,10 +39,12 @@ public:
 
 private:
     void beginJob();
+    void submitJob();
     double toMillimetres(double deviceUnits) const;
     double toDevice(double millimetres) const;
 
     std::unique_ptr<QPrinter> printer_;
+    QTemporaryFile spool_;
     QPainter painter_;
     QFont font_;
     double x_ = 0;
@@ -48,6 +54,10 @@ private:
 // Whether a default printer is installed, and its name.
 bool HasDefaultPrinter();
 QString DefaultPrinterName();
+
+// Why the printing system would not print a job on this printer now (it refuses jobs, it
+// is stopped, it is unknown), or an empty text when it would.
+QString PrinterRefusal(const QString &printerName);
 
 } // namespace tamsoret
 

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core fontconfig locales
   xvfb xdotool x11-utils imagemagick librsvg2-bin
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   desktop-file-utils dpkg-dev file man-db
   clang libclang-rt-14-dev
 )

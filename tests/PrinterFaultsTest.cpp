@@ -1,0 +1,180 @@
+// The real printer surface against a CUPS queue of its own that the tests stop, set to
+// refuse jobs or remove. The queue is made the default through LPDEST, so the machine's
+// default printer and the jobs of other programs are left alone.
+
+#include "platform/Failure.h"
+#include "platform/QtPageSurface.h"
+#include "tests/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace tamsoret;
+using namespace tamsoret::test;
+
+namespace {
+
+int RunTool(const QString &program, const QStringList &arguments, QByteArray *output = nullptr)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    if (output)
+        *output = process.readAll();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+class PrinterFaults : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QByteArray status;
+        if (RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &status) != 0 ||
+            !status.contains("scheduler is running"))
+            GTEST_SKIP() << "no CUPS scheduler running";
+        if (!QFile::exists(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")))
+            GTEST_SKIP() << "cups-pdf is not installed";
+        queue_ = QStringLiteral("TamsoretFaults%1").arg(QCoreApplication::applicationPid());
+        ASSERT_EQ(RunTool(QStringLiteral("lpadmin"),
+                      {QStringLiteral("-p"), queue_, QStringLiteral("-E"), QStringLiteral("-v"),
+                       QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+                       QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")}),
+                  0);
+        added_ = true;
+        lpdest_ = std::make_unique<EnvGuard>("LPDEST", queue_.toLocal8Bit());
+    }
+
+    void TearDown() override
+    {
+        lpdest_.reset();
+        if (added_) {
+            RunTool(QStringLiteral("cancel"), {QStringLiteral("-a"), queue_});
+            RunTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue_});
+        }
+    }
+
+    // Every job the queue was ever given, done or waiting.
+    int JobCount()
+    {
+        QByteArray output;
+        RunTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"),
+                                       QStringLiteral("-o"), queue_},
+            &output);
+        return int(output.count(queue_.toLocal8Bit() + '-'));
+    }
+
+    void Queue(const char *command, const char *reason)
+    {
+        ASSERT_EQ(RunTool(QString::fromLatin1(command),
+                      {QStringLiteral("-r"), QString::fromLatin1(reason), queue_}),
+                  0);
+    }
+
+    // Draws one line on a fresh surface and ends the job; the failure's text when it fails.
+    QString PrintOneLine()
+    {
+        try {
+            QtPageSurface surface;
+            EXPECT_EQ(surface.printerName(), queue_);
+            surface.print(QStringLiteral("Tamsoret - a line"), true);
+            surface.endJob();
+        } catch (const Failure &failure) {
+            return failure.message();
+        }
+        return {};
+    }
+
+    QString queue_;
+    bool added_ = false;
+    std::unique_ptr<EnvGuard> lpdest_;
+};
+
+TEST_F(PrinterFaults, AnAcceptingQueueGetsExactlyOneJob)
+{
+    EXPECT_EQ(PrintOneLine(), QString());
+    EXPECT_EQ(JobCount(), 1);
+}
+
+TEST_F(PrinterFaults, AQueueThatRefusesJobsIsReportedWithItsReasonAndGetsNothing)
+{
+    Queue("cupsreject", "Out of paper");
+    EXPECT_EQ(PrintOneLine(), QStringLiteral("Cannot print the listing\r%1\rThe printer does not "
+                                             "accept jobs: Out of paper.")
+                                  .arg(queue_));
+    EXPECT_EQ(JobCount(), 0);
+}
+
+TEST_F(PrinterFaults, AStoppedQueueIsReportedWithItsReasonAndGetsNothing)
+{
+    Queue("cupsdisable", "Paper jam");
+    EXPECT_EQ(PrintOneLine(),
+              QStringLiteral("Cannot print the listing\r%1\rThe printer is stopped: Paper jam.")
+                  .arg(queue_));
+    EXPECT_EQ(JobCount(), 0);
+}
+
+TEST_F(PrinterFaults, AJobRefusedWhenItIsHandedOverIsReported)
+{
+    // The queue still took jobs when the job began; it refuses them by the time it ends.
+    try {
+        QtPageSurface surface;
+        surface.print(QStringLiteral("Tamsoret - a line"), true);
+        Queue("cupsreject", "Closed for the night");
+        surface.endJob();
+        ADD_FAILURE() << "a refused job was reported as printed";
+    } catch (const Failure &failure) {
+        EXPECT_EQ(failure.whatFailed(), QStringLiteral("Cannot print the listing"));
+        EXPECT_EQ(failure.on(), queue_);
+        EXPECT_TRUE(failure.reason().startsWith(QStringLiteral("The printing system refused the job: ")))
+            << failure.reason().toStdString();
+        EXPECT_TRUE(failure.reason().contains(queue_)) << failure.reason().toStdString();
+    }
+    EXPECT_EQ(JobCount(), 0);
+}
+
+TEST_F(PrinterFaults, AJobThatFailsPartWayIsNeverSentAndLeavesNoSpoolFile)
+{
+    const QStringList before = QDir::temp().entryList({QStringLiteral("tamsoret-*.job")});
+    {
+        QtPageSurface surface;
+        surface.print(QStringLiteral("Tamsoret - half a listing"), true);
+        surface.newPage();
+        // The writer throws here; the surface goes without its job being ended.
+    }
+    EXPECT_EQ(JobCount(), 0);
+    EXPECT_EQ(QDir::temp().entryList({QStringLiteral("tamsoret-*.job")}), before);
+}
+
+TEST_F(PrinterFaults, MeasuringOnAStoppedQueueStillWorks)
+{
+    // The options window measures on the printer without printing.
+    Queue("cupsdisable", "Paper jam");
+    QtPageSurface surface;
+    EXPECT_GT(surface.printableWidth(), 100.0);
+    EXPECT_GT(surface.textWidth(QStringLiteral("ooo")), 0.0);
+    EXPECT_EQ(JobCount(), 0);
+}
+
+TEST_F(PrinterFaults, AQueueThatIsGoneMeansNoDefaultPrinter)
+{
+    const EnvGuard missing("LPDEST", "TamsoretNoSuchQueue");
+    EXPECT_FALSE(HasDefaultPrinter());
+    try {
+        QtPageSurface surface;
+        ADD_FAILURE() << "a surface without a default printer";
+    } catch (const Failure &failure) {
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("Cannot print the listing\rNo default printer is installed."));
+    }
+}
+
+} // namespace
