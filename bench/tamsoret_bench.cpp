@@ -1,0 +1,202 @@
+// Times what one listing run does between OK and the end: the scan through the filter
+// and switches, the sort when more than one entry was stored, and the listing file, on
+// a given folder with the options of a given settings file. Prints the median of each
+// stage over the repetitions and the peak memory of the process.
+//
+// Usage: tamsoret_bench [options] FOLDER OUTPUT
+//        tamsoret_bench --empty
+//   --settings FILE  options as stored by the program (a copy of its settings file);
+//                    without it the defaults
+//   --filter TEXT    the filter, "*.*" by default
+//   --no-folders     "&Directory's" unchecked
+//   --no-hidden      "&Hidden files" unchecked
+//   --repeat N       repetitions in this process (1 by default)
+//   --empty          sets up as for a run but reads nothing: the baseline of the memory
+
+#include "listing/ReadDirectory.h"
+#include "options/Settings.h"
+#include "output/WriteListing.h"
+#include "platform/Collation.h"
+#include "platform/CurrentFolder.h"
+#include "platform/Failure.h"
+#include "platform/LocaleFormat.h"
+#include "platform/SettingsStore.h"
+#include "sort/SortEntries.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace tamsoret;
+
+namespace {
+
+struct Arguments {
+    QString settingsFile;
+    QString filter = QStringLiteral("*.*");
+    ScanSwitches switches;
+    int repeat = 1;
+    bool empty = false;
+    QString folder;
+    QString output;
+};
+
+[[noreturn]] void Usage()
+{
+    std::fprintf(stderr,
+                 "usage: tamsoret_bench [--settings FILE] [--filter TEXT] [--no-folders]\n"
+                 "                      [--no-hidden] [--repeat N] FOLDER OUTPUT\n"
+                 "       tamsoret_bench --empty\n");
+    std::exit(2);
+}
+
+Arguments Parse(const QStringList &args)
+{
+    Arguments a;
+    QStringList positional;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        auto value = [&]() -> QString {
+            if (i + 1 >= args.size()) Usage();
+            return args[++i];
+        };
+        if (arg == u"--settings")
+            a.settingsFile = value();
+        else if (arg == u"--filter")
+            a.filter = value();
+        else if (arg == u"--no-folders")
+            a.switches.listFolders = false;
+        else if (arg == u"--no-hidden")
+            a.switches.listHidden = false;
+        else if (arg == u"--repeat")
+            a.repeat = std::max(1, value().toInt());
+        else if (arg == u"--empty")
+            a.empty = true;
+        else if (arg.startsWith(u"--"))
+            Usage();
+        else
+            positional << arg;
+    }
+    if (a.empty) return a;
+    if (positional.size() != 2) Usage();
+    a.folder = positional[0];
+    a.output = QFileInfo(positional[1]).absoluteFilePath();
+    return a;
+}
+
+// The program reads its options from the user's store; here the store is a private
+// folder holding a copy of the given file, so the same reading code runs on it and the
+// real user's options are never read.
+QStringList LoadOptions(const QString &settingsFile, QTemporaryDir &store, ListOptions &options,
+                        ListingFont &font)
+{
+    QDir(store.path()).mkpath(QStringLiteral("Tamsoret"));
+    if (!settingsFile.isEmpty()) {
+        const QString copy =
+            store.path() + QStringLiteral("/Tamsoret/") + SettingsAppName + QStringLiteral(".conf");
+        if (!QFile::copy(settingsFile, copy))
+            throw Failure(QStringLiteral("Cannot read the settings file"), settingsFile);
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    QtSettingsStore settings;
+    return LoadSettings(settings, options, font);
+}
+
+long PeakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) return std::atol(line.constData() + 6);
+    }
+    return -1;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void PrintStage(const char *name, const std::vector<double> &ms)
+{
+    std::printf("%-6s %10.1f ms  (median of %zu; min %.1f, max %.1f)\n", name, Median(ms),
+                ms.size(), *std::min_element(ms.begin(), ms.end()),
+                *std::max_element(ms.begin(), ms.end()));
+}
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const Arguments args = Parse(app.arguments());
+
+    try {
+        QTemporaryDir store;
+        ListOptions options;
+        ListingFont font;
+        for (const QString &message : LoadOptions(args.settingsFile, store, options, font))
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+        const LocaleFormat locale = LocaleFormat::fromLocale();
+        const Collation collation;
+
+        if (args.empty) {
+            std::printf("peak   %10ld KiB\n", PeakKiB());
+            return 0;
+        }
+        if (!ChangeFolder(QFile::encodeName(args.folder)))
+            throw Failure(QStringLiteral("Cannot enter the folder"), args.folder);
+
+        std::vector<double> scan, sort, write, total;
+        qint32 count = 0;
+        for (int r = 0; r < args.repeat; ++r) {
+            ListingData data;
+            const auto start = std::chrono::steady_clock::now();
+            count = ReadDirectory(args.filter, args.switches, data, options.OrderBy, locale);
+            scan.push_back(MillisecondsSince(start));
+
+            const auto sortStart = std::chrono::steady_clock::now();
+            if (count > 1) SortEntries(count, data, options.OrderAZ, collation);
+            sort.push_back(MillisecondsSince(sortStart));
+
+            const auto writeStart = std::chrono::steady_clock::now();
+            WriteListing(args.output, ListingInput{data, count, options, locale,
+                                                   ListingSources::system(locale)});
+            write.push_back(MillisecondsSince(writeStart));
+            total.push_back(MillisecondsSince(start));
+        }
+
+        std::printf("entries %d\n", count);
+        PrintStage("scan", scan);
+        PrintStage("sort", sort);
+        PrintStage("write", write);
+        PrintStage("total", total);
+        std::printf("peak   %10ld KiB\n", PeakKiB());
+    } catch (const Failure &failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 1;
+    } catch (const TooManyFiles &) {
+        std::fprintf(stderr, "Too many files !!\n");
+        return 1;
+    }
+    return 0;
+}
