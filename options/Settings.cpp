@@ -130,9 +130,12 @@ QStringList LoadSettings(SettingsStore &store, ListOptions &options, ListingFont
 
 void SaveSettings(SettingsStore &store, const ListOptions &options, const ListingFont &font)
 {
+    // One change: a store left with some values new and others old would hold options the
+    // user never confirmed together.
+    QList<std::pair<QString, QString>> values;
     for (const StoredValue &value : StoredValues)
-        store.SaveSetting(SettingsAppName, SettingsSection, value.name.toString(),
-                          value.write(options, font));
+        values.append({value.name.toString(), value.write(options, font)});
+    store.SaveSettings(SettingsAppName, SettingsSection, values);
 }
 
 } // namespace tamsoret

@@ -2,12 +2,16 @@
 
 #include "platform/Failure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace tamsoret {
 
@@ -61,13 +65,76 @@ QString QtSettingsStore::GetSetting(const QString &appName, const QString &secti
 void QtSettingsStore::SaveSetting(const QString &appName, const QString &section,
                                   const QString &key, const QString &text)
 {
-    QSettings settings(QStringLiteral("Tamsoret"), appName);
-    OpenStore(settings, section);
-    settings.setValue(key, text);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("Cannot save the options"), settings.fileName(),
-                      WriteFailureReason(settings.fileName()));
+    SaveSettings(appName, section, {{key, text}});
+}
+
+void QtSettingsStore::SaveSettings(const QString &appName, const QString &section,
+                                   const QList<std::pair<QString, QString>> &values)
+{
+    QString fileName;
+    {
+        QSettings settings(QStringLiteral("Tamsoret"), appName);
+        fileName = settings.fileName();
+    }
+    const QString what = QStringLiteral("Cannot save the options");
+
+    // QSettings writes its file without checking that the data reached the disk: on a full
+    // disk it has been seen to replace the store with an empty file and report success.
+    // So QSettings only drafts the new file, from a copy of the old one in a scratch
+    // folder, and the draft replaces the store through a save file checked at every step.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw Failure(what, fileName,
+                      QStringLiteral("No scratch folder for the new options: ") +
+                          scratch.errorString());
+    const QString draftName = scratch.filePath(QStringLiteral("draft.conf"));
+    if (QFile::exists(fileName)) {
+        QFile old(fileName);
+        if (!old.copy(draftName))
+            throw Failure(what, fileName, old.errorString());
+    }
+    {
+        QSettings draft(draftName, QSettings::IniFormat);
+        draft.beginGroup(section);
+        for (const auto &[key, text] : values)
+            draft.setValue(key, text);
+        draft.endGroup();
+        draft.sync();
+        // A format error only says the old file held lines QSettings could not read.
+        if (draft.status() == QSettings::AccessError)
+            throw Failure(what, fileName,
+                          QStringLiteral("The new options could not be drafted in ") +
+                              scratch.path() + u'.');
+    }
+    QFile draftFile(draftName);
+    if (!draftFile.open(QIODevice::ReadOnly))
+        throw Failure(what, fileName, draftFile.errorString());
+    const QByteArray bytes = draftFile.readAll();
+
+    const QString folder = QFileInfo(fileName).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw Failure(what, fileName, WriteFailureReason(fileName));
+    QSaveFile file(fileName);
+    const QString noReason = file.errorString();
+    auto fail = [&] {
+        // A failed flush on a full disk leaves the file's own error text unset; the
+        // system's error number still tells.
+        const int error = errno;
+        QString reason = file.errorString();
+        if (reason == noReason && error != 0)
+            reason = qt_error_string(error);
+        file.cancelWriting();
+        throw Failure(what, fileName, reason);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        fail();
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        fail();
+    if (!file.commit())
+        fail();
+    if (QFileInfo(fileName).size() != bytes.size())
+        throw Failure(what, fileName, WriteFailureReason(fileName));
 }
 
 } // namespace tamsoret

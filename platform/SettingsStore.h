@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace tamsoret {
 
@@ -15,6 +18,14 @@ public:
     // Throws Failure when the value cannot be written.
     virtual void SaveSetting(const QString &appName, const QString &section, const QString &key,
                              const QString &text) = 0;
+    // Writes several values as one change: all of them or, with a Failure, none. This one
+    // writes them one at a time; a store that can do better overrides it.
+    virtual void SaveSettings(const QString &appName, const QString &section,
+                              const QList<std::pair<QString, QString>> &values)
+    {
+        for (const auto &[key, text] : values)
+            SaveSetting(appName, section, key, text);
+    }
 };
 
 // The store as a QSettings file: organization "Tamsoret", application appName, so
@@ -26,6 +37,9 @@ public:
                        const QString &defaultText) override;
     void SaveSetting(const QString &appName, const QString &section, const QString &key,
                      const QString &text) override;
+    // The file replaced as a whole, or not at all.
+    void SaveSettings(const QString &appName, const QString &section,
+                      const QList<std::pair<QString, QString>> &values) override;
 };
 
 } // namespace tamsoret
