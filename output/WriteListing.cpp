@@ -5,6 +5,8 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace tamsoret {
 
 namespace {
@@ -49,12 +51,18 @@ void WriteListing(const QString &outputFileName, const ListingInput &input)
     // an existing listing survives any failure. Each step is checked on its own: on a
     // full disk a commit without a checked flush has been seen to leave an empty file.
     QSaveFile file(outputFileName);
+    const QString noReason = file.errorString();
     auto fail = [&] {
-        const QString reason = file.errorString();
+        // A write that fails on a full disk leaves the file's own error text unset; the
+        // system's error number still tells why.
+        const int error = errno;
+        QString reason = file.errorString();
+        if (reason == noReason && error != 0) reason = qt_error_string(error);
         file.cancelWriting();
         throw Failure(QStringLiteral("Cannot write the listing file"), outputFileName, reason);
     };
     if (!file.open(QIODevice::WriteOnly)) fail();
+    errno = 0;
 
     constexpr qsizetype ChunkSize = 64 * 1024;
     QByteArray chunk;
