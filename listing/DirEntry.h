@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <memory>
 #include <vector>
 
 namespace tamsoret {
@@ -16,10 +21,123 @@ struct DirEntry {
     QString AttrText;
 };
 
+// The six texts of a DirEntry, in the order they are stored.
+enum class EntryField : int { Name, DosName, SortKey, SizeText, DateText, AttrText };
+constexpr int EntryFieldCount = 6;
+
+// One stored text as it lies in the table: one byte a character when every character
+// is below U+0100 (Latin-1), UTF-16 otherwise. Valid while the table is unchanged.
+class EntryText
+{
+public:
+    EntryText() = default;
+    EntryText(const char *data, qsizetype size, bool wide) : data_(data), size_(size), wide_(wide)
+    {
+    }
+    bool isWide() const { return wide_; }
+    // Characters when narrow, UTF-16 units when wide.
+    qsizetype size() const { return size_; }
+    const uchar *latin1() const { return reinterpret_cast<const uchar *>(data_); }
+    QStringView utf16() const
+    {
+        return QStringView(reinterpret_cast<const char16_t *>(data_), size_);
+    }
+    QString toString() const;
+
+private:
+    const char *data_ = nullptr;
+    qsizetype size_ = 0;
+    bool wide_ = false;
+};
+
+// The entries in scan order. A million entries held as six QStrings each cost about
+// 500 bytes and six allocations apiece; here the texts of each entry lie one after
+// another in large blocks, eight bits a character where they fit, behind one position
+// per entry. Reading an entry whole builds a DirEntry; the sort and the file writer read
+// single texts in place.
+class EntryTable
+{
+public:
+    EntryTable();
+    ~EntryTable();
+    EntryTable(const EntryTable &other);
+    EntryTable &operator=(const EntryTable &other);
+    EntryTable(EntryTable &&other) noexcept;
+    EntryTable &operator=(EntryTable &&other) noexcept;
+
+    size_t size() const { return positions_.size(); }
+    bool empty() const { return positions_.empty(); }
+    void clear();
+    void reserve(size_t count) { positions_.reserve(count); }
+    // New entries have six empty texts. Throws std::bad_alloc when the table cannot grow,
+    // and is then unchanged.
+    void resize(size_t count);
+
+    // Stores one more entry. Throws std::bad_alloc when the table cannot grow, and is then
+    // unchanged.
+    void append(QStringView name, QStringView dosName, QStringView sortKey, QStringView sizeText,
+                QStringView dateText, QStringView attrText);
+    void push_back(const DirEntry &entry);
+    // Gives entry i new texts (the old ones stay unused in the table until it is cleared).
+    void replace(size_t i, const DirEntry &entry);
+
+    EntryText text(size_t i, EntryField field) const;
+    // All six texts of entry i, in the order of EntryField.
+    std::array<EntryText, EntryFieldCount> texts(size_t i) const;
+    // Readers that walk the entries in an order of their own (the sorted order) ask for
+    // an entry's texts some entries ahead, and its position further ahead still, so that
+    // they are in the cache by the time they are read.
+    void prefetchPosition(size_t i) const { __builtin_prefetch(positions_.data() + i); }
+    void prefetchTexts(size_t i) const
+    {
+        const char *rec = record(i);
+        __builtin_prefetch(rec);
+        __builtin_prefetch(rec + 64);
+    }
+    // The whole entry, built on demand: const, so that assigning to one of its texts is
+    // refused instead of changing a copy.
+    const DirEntry operator[](size_t i) const;
+    const DirEntry at(size_t i) const;
+
+    class const_iterator
+    {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = DirEntry;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = const DirEntry;
+        const_iterator(const EntryTable *table, size_t i) : table_(table), i_(i) {}
+        const DirEntry operator*() const { return (*table_)[i_]; }
+        const_iterator &operator++()
+        {
+            ++i_;
+            return *this;
+        }
+        bool operator==(const const_iterator &other) const { return i_ == other.i_; }
+        bool operator!=(const const_iterator &other) const { return i_ != other.i_; }
+
+    private:
+        const EntryTable *table_;
+        size_t i_;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    struct Block;
+    char *allocate(size_t bytes);
+    const char *record(size_t i) const;
+
+    std::vector<Block> blocks_;
+    // Block number in the high 32 bits, offset inside the block in the low ones.
+    std::vector<std::uint64_t> positions_;
+};
+
 // What one listing run knows about the folder: the entries in scan order, the order
 // in which they are printed, the byte total of the stored entries and the summary line.
 struct ListingData {
-    std::vector<DirEntry> Entries;
+    EntryTable Entries;
     std::vector<qint32> EntryOrder;
     qint64 TotalBytes = 0;
     QString SummaryText;

@@ -4,6 +4,8 @@
 #include "options/ListOptions.h"
 #include "platform/Failure.h"
 
+#include <QVarLengthArray>
+
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -15,23 +17,31 @@ namespace {
 // Size keys are zero-padded to this width so that they compare as text.
 constexpr int SizeKeyDigits = 15;
 
-const QString FolderSizeText = QStringLiteral("<DIR>    ");
+constexpr QStringView FolderSizeText = u"<DIR>    ";
 
-void AppendTwoDigits(QString &out, int value)
+// Room for one text while it is built: the texts of an entry are short, and a scan of a
+// million entries should not pay an allocation for each of them.
+using Text = QVarLengthArray<char16_t, 320>;
+
+QStringView View(const Text &text) { return QStringView(text.constData(), text.size()); }
+
+void Append(Text &out, QStringView text) { out.append(text.utf16(), text.size()); }
+
+void AppendTwoDigits(Text &out, int value)
 {
     if (value < 0)
         value = -value;
-    out += QChar(char16_t(u'0' + value / 10 % 10));
-    out += QChar(char16_t(u'0' + value % 10));
+    out.append(char16_t(u'0' + value / 10 % 10));
+    out.append(char16_t(u'0' + value % 10));
 }
 
-void AppendFourDigits(QString &out, int value)
+void AppendFourDigits(Text &out, int value)
 {
     AppendTwoDigits(out, value / 100);
     AppendTwoDigits(out, value % 100);
 }
 
-QString GroupedNumber(qint64 value, const QString &groupSeparator)
+void AppendGroupedNumber(Text &out, qint64 value, QStringView groupSeparator)
 {
     const bool negative = value < 0;
     quint64 magnitude = negative ? quint64(0) - quint64(value) : quint64(value);
@@ -42,57 +52,133 @@ QString GroupedNumber(qint64 value, const QString &groupSeparator)
         magnitude /= 10;
     } while (magnitude != 0);
 
-    QString out;
-    out.reserve(count + (count / 3) * groupSeparator.size() + 1);
     if (negative)
-        out += u'-';
+        out.append(u'-');
     for (int i = count - 1; i >= 0; --i) {
-        out += QChar(digits[i]);
+        out.append(digits[i]);
         if (i > 0 && i % 3 == 0)
-            out += groupSeparator;
+            Append(out, groupSeparator);
     }
-    return out;
 }
 
-QString SizeKey(qint64 size)
+void AppendFormatSize(Text &out, qint64 bytes, const LocaleFormat &locale)
 {
-    const QString digits = QString::number(size);
-    if (digits.size() >= SizeKeyDigits)
-        return digits; // wider than the key: keep every digit, a cut would misorder it
-    return QString(SizeKeyDigits - digits.size(), u'0') + digits;
+    static constexpr QStringView units[] = {u"b ", u"kb", u"Mb", u"Gb"};
+    qint64 v = bytes;
+    int unit = 0;
+    // The threshold is 10000 in the current unit, so a unit never shows more than 9,999
+    // except the last one, which takes whatever is left.
+    while (v >= 10000 && unit < 3) {
+        v /= 1024;
+        ++unit;
+    }
+    AppendGroupedNumber(out, v, locale.groupSeparator);
+    out.append(u' ');
+    Append(out, units[unit]);
 }
 
-QString TimeKey(const LocalDateTime &t)
+void AppendSizeKey(Text &out, qint64 size)
 {
-    QString key;
-    key.reserve(12);
-    AppendFourDigits(key, t.year);
-    AppendTwoDigits(key, t.month);
-    AppendTwoDigits(key, t.day);
-    AppendTwoDigits(key, t.hour);
-    AppendTwoDigits(key, t.minute);
-    return key;
+    char16_t digits[20];
+    int count = 0;
+    const bool negative = size < 0;
+    quint64 magnitude = negative ? quint64(0) - quint64(size) : quint64(size);
+    do {
+        digits[count++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        digits[count++] = u'-';
+    // A wider number keeps every digit: a cut would misorder it.
+    for (int i = count; i < SizeKeyDigits; ++i)
+        out.append(u'0');
+    for (int i = count - 1; i >= 0; --i)
+        out.append(digits[i]);
+}
+
+void AppendTimeKey(Text &out, const LocalDateTime &t)
+{
+    AppendFourDigits(out, t.year);
+    AppendTwoDigits(out, t.month);
+    AppendTwoDigits(out, t.day);
+    AppendTwoDigits(out, t.hour);
+    AppendTwoDigits(out, t.minute);
+}
+
+void AppendDateText(Text &out, const LocalDateTime &time, const LocaleFormat &locale)
+{
+    AppendTwoDigits(out, time.day);
+    out.append(locale.dateSeparator.unicode());
+    AppendTwoDigits(out, time.month);
+    out.append(locale.dateSeparator.unicode());
+    AppendTwoDigits(out, time.year % 100);
+    out.append(u' ');
+    AppendTwoDigits(out, time.hour);
+    out.append(locale.timeSeparator.unicode());
+    AppendTwoDigits(out, time.minute);
 }
 
 // What the date column shows for a time that has no calendar date.
-QString UnknownDateText(const LocaleFormat &locale)
+void AppendUnknownDateText(Text &out, const LocaleFormat &locale)
 {
-    return QStringLiteral("??") + locale.dateSeparator + QStringLiteral("??") +
-           locale.dateSeparator + QStringLiteral("?? ??") + locale.timeSeparator +
-           QStringLiteral("??");
+    Append(out, u"??");
+    out.append(locale.dateSeparator.unicode());
+    Append(out, u"??");
+    out.append(locale.dateSeparator.unicode());
+    Append(out, u"?? ??");
+    out.append(locale.timeSeparator.unicode());
+    Append(out, u"??");
 }
 
+void AppendAttrLetters(Text &out, quint32 attributes)
+{
+    out.append((attributes & Attr::Folder) ? u'd' : u' ');
+    out.append((attributes & Attr::Archive) ? u'a' : u' ');
+    out.append((attributes & Attr::ReadOnly) ? u'r' : u' ');
+    out.append((attributes & Attr::System) ? u's' : u' ');
+    out.append((attributes & Attr::Hidden) ? u'h' : u' ');
+}
+
+bool IsAscii(QStringView text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// The text in lower case as QString::toLower makes it; plain ASCII without the detour.
+void AppendLower(Text &out, QStringView text)
+{
+    if (!IsAscii(text)) {
+        Append(out, text.toString().toLower());
+        return;
+    }
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        out.append(u >= u'A' && u <= u'Z' ? char16_t(u + 0x20) : u);
+    }
+}
+
+// The count that numbers the entries is 32 bits wide; one more entry cannot be counted.
+// The tables are left as they were when they cannot grow.
 void GrowTables(ListingData &data, qint32 n)
 {
-    // The count that numbers the entries is 32 bits wide; one more entry cannot be counted.
     if (n < 0 || n == std::numeric_limits<qint32>::max())
         throw TooManyFiles();
+    const size_t entries = data.Entries.size();
+    const size_t order = data.EntryOrder.size();
     try {
-        data.Entries.resize(size_t(n) + 1);
+        data.Entries.resize(size_t(n)); // the entry itself is appended with its texts
         data.EntryOrder.resize(size_t(n) + 1);
     } catch (const std::bad_alloc &) {
+        data.Entries.resize(entries);
+        data.EntryOrder.resize(order);
         throw TooManyFiles();
     } catch (const std::length_error &) {
+        data.Entries.resize(entries);
+        data.EntryOrder.resize(order);
         throw TooManyFiles();
     }
     data.EntryOrder[size_t(n)] = n;
@@ -102,19 +188,9 @@ void GrowTables(ListingData &data, qint32 n)
 
 QString FormatSize(qint64 bytes, const LocaleFormat &locale)
 {
-    static const char16_t *const units[] = {u"b ", u"kb", u"Mb", u"Gb"};
-    qint64 v = bytes;
-    int unit = 0;
-    // The threshold is 10000 in the current unit, so a unit never shows more than 9,999
-    // except the last one, which takes whatever is left.
-    while (v >= 10000 && unit < 3) {
-        v /= 1024;
-        ++unit;
-    }
-    QString text = GroupedNumber(v, locale.groupSeparator);
-    text += u' ';
-    text += QStringView(units[unit]);
-    return text;
+    Text text;
+    AppendFormatSize(text, bytes, locale);
+    return View(text).toString();
 }
 
 bool FileTimeToDate(qint64 utcSeconds, LocalDateTime &out)
@@ -131,77 +207,90 @@ bool FileTimeToDate(qint64 utcSeconds, LocalDateTime &out)
 
 QString AttrLetters(quint32 attributes)
 {
-    QString letters(5, u' ');
-    if (attributes & Attr::Folder)
-        letters[0] = u'd';
-    if (attributes & Attr::Archive)
-        letters[1] = u'a';
-    if (attributes & Attr::ReadOnly)
-        letters[2] = u'r';
-    if (attributes & Attr::System)
-        letters[3] = u's';
-    if (attributes & Attr::Hidden)
-        letters[4] = u'h';
-    return letters;
+    Text text;
+    AppendAttrLetters(text, attributes);
+    return View(text).toString();
 }
 
 QString DateText(const LocalDateTime &time, const LocaleFormat &locale)
 {
-    QString text;
-    text.reserve(14);
-    AppendTwoDigits(text, time.day);
-    text += locale.dateSeparator;
-    AppendTwoDigits(text, time.month);
-    text += locale.dateSeparator;
-    AppendTwoDigits(text, time.year % 100);
-    text += u' ';
-    AppendTwoDigits(text, time.hour);
-    text += locale.timeSeparator;
-    AppendTwoDigits(text, time.minute);
-    return text;
+    Text text;
+    AppendDateText(text, time, locale);
+    return View(text).toString();
 }
 
 void AddEntry(const FindRecord &record, qint32 n, ListingData &data, qint16 orderBy,
               const LocaleFormat &locale)
 {
     GrowTables(data, n);
-    DirEntry &entry = data.Entries[size_t(n)];
 
-    const QString cleaned = StripNul(record.name);
+    const QStringView cleaned = StripNulView(record.name);
     const bool folder = (record.attributes & Attr::Folder) != 0;
 
-    entry.Name = NiceCase(cleaned);
+    Text name;
+    name.resize(2 * cleaned.size());
+    name.resize(WriteNiceCase(cleaned, name.data()));
 
-    entry.DosName = StripNul(record.alternateName).toLower();
-    if (entry.DosName.isEmpty())
-        entry.DosName = cleaned.toLower();
+    Text dosName;
+    AppendLower(dosName, StripNulView(record.alternateName));
+    const bool dosNameIsLongName = dosName.isEmpty();
+    if (dosNameIsLongName)
+        AppendLower(dosName, cleaned);
 
-    data.TotalBytes += record.size;
-    entry.SizeText = folder ? FolderSizeText : FormatSize(record.size, locale);
+    Text sizeText;
+    if (folder)
+        Append(sizeText, FolderSizeText);
+    else
+        AppendFormatSize(sizeText, record.size, locale);
 
     LocalDateTime local;
     const bool hasDate = FileTimeToDate(record.lastWriteTime, local);
-    entry.DateText = hasDate ? DateText(local, locale) : UnknownDateText(locale);
+    Text dateText;
+    if (hasDate)
+        AppendDateText(dateText, local, locale);
+    else
+        AppendUnknownDateText(dateText, locale);
 
-    entry.AttrText = AttrLetters(record.attributes);
+    Text attrText;
+    AppendAttrLetters(attrText, record.attributes);
 
+    Text sortKey;
     switch (orderBy) {
     case OrderByName:
-        entry.SortKey = QChar(folder ? u'a' : u'b') + cleaned.toLower();
+        sortKey.append(folder ? u'a' : u'b');
+        if (dosNameIsLongName)
+            sortKey.append(dosName.constData(), dosName.size());
+        else
+            AppendLower(sortKey, cleaned);
         break;
     case OrderByDOS:
-        entry.SortKey = QChar(folder ? u'a' : u'b') + entry.DosName;
+        sortKey.append(folder ? u'a' : u'b');
+        sortKey.append(dosName.constData(), dosName.size());
         break;
     case OrderBySize:
-        entry.SortKey = folder ? QStringLiteral(" ") : SizeKey(record.size);
+        if (folder)
+            sortKey.append(u' ');
+        else
+            AppendSizeKey(sortKey, record.size);
         break;
     case OrderByTime:
-        entry.SortKey = hasDate ? TimeKey(local) : QStringLiteral("000000000000");
+        if (hasDate)
+            AppendTimeKey(sortKey, local);
+        else
+            Append(sortKey, u"000000000000");
         break;
     default:
-        entry.SortKey.clear();
         break;
     }
+
+    try {
+        data.Entries.append(View(name), View(dosName), View(sortKey), View(sizeText),
+                            View(dateText), View(attrText));
+    } catch (const std::bad_alloc &) {
+        data.EntryOrder.resize(size_t(n));
+        throw TooManyFiles();
+    }
+    data.TotalBytes += record.size;
 }
 
 } // namespace tamsoret

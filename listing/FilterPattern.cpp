@@ -8,7 +8,12 @@ namespace {
 
 const QString InvalidPattern = QStringLiteral("Invalid filter pattern");
 
-char32_t Fold(char32_t c) { return QChar::toCaseFolded(c); }
+// Plain ASCII, which most names are made of, folds without the call into Qt's tables.
+char32_t Fold(char32_t c)
+{
+    if (c < 0x80) return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
+    return QChar::toCaseFolded(c);
+}
 
 // The character at position i, a surrogate pair taken as one; next is where the
 // following character begins.
@@ -163,6 +168,8 @@ bool FilterPattern::matches(QStringView candidate) const
 
     while (i < length) {
         if (t < tokenCount && tokens_[t].kind == Token::AnyRun) {
+            if (t + 1 == tokenCount)
+                return true; // a closing star takes whatever is left
             afterStar = ++t;
             starFrom = i;
             continue;

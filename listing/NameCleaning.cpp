@@ -1,5 +1,6 @@
 #include "listing/NameCleaning.h"
 
+#include <algorithm>
 
 namespace tamsoret {
 
@@ -17,19 +18,34 @@ char32_t NextCodePoint(QStringView text, qsizetype &i)
     return c;
 }
 
-void AppendCodePoint(QString &out, char32_t c)
+// Case mapping without the call into Qt's tables for the plain ASCII letters most names
+// are made of; the result is the same.
+char32_t Lower(char32_t c)
+{
+    if (c < 0x80) return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
+    return QChar::toLower(c);
+}
+
+char32_t Upper(char32_t c)
+{
+    if (c < 0x80) return (c >= U'a' && c <= U'z') ? c - 0x20 : c;
+    return QChar::toUpper(c);
+}
+
+char16_t *WriteCodePoint(char16_t *out, char32_t c)
 {
     if (QChar::requiresSurrogates(c)) {
-        out += QChar(QChar::highSurrogate(c));
-        out += QChar(QChar::lowSurrogate(c));
+        *out++ = QChar::highSurrogate(c);
+        *out++ = QChar::lowSurrogate(c);
     } else {
-        out += QChar(char16_t(c));
+        *out++ = char16_t(c);
     }
+    return out;
 }
 
 } // namespace
 
-QString StripNul(QStringView text)
+QStringView StripNulView(QStringView text)
 {
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     if (nul >= 0)
@@ -41,35 +57,47 @@ QString StripNul(QStringView text)
         ++begin;
     while (end > begin && text[end - 1] == u' ')
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
 }
 
-QString NiceCase(QStringView text)
+QString StripNul(QStringView text)
 {
-    const QString t = StripNul(text);
+    return StripNulView(text).toString();
+}
 
+qsizetype WriteNiceCase(QStringView t, char16_t *out)
+{
     // Case is mapped one character to one character, so that a name keeps its length
     // ("ß" does not become "SS") and the cut falls on a whole character.
     bool hasCapital = false;
     bool hasSmall = false;
     for (qsizetype i = 0; i < t.size() && !(hasCapital && hasSmall);) {
         const char32_t c = NextCodePoint(t, i);
-        if (QChar::toLower(c) != c)
+        if (Lower(c) != c)
             hasCapital = true;
-        if (QChar::toUpper(c) != c)
+        if (Upper(c) != c)
             hasSmall = true;
     }
-    if (hasCapital && hasSmall)
-        return t;
+    if (hasCapital && hasSmall) {
+        std::copy(t.utf16(), t.utf16() + t.size(), out);
+        return t.size();
+    }
 
-    QString result;
-    result.reserve(t.size());
+    char16_t *const begin = out;
     int count = 0;
     for (qsizetype i = 0; i < t.size() && count <= MaxTailCharacters;) {
         const char32_t c = NextCodePoint(t, i);
-        AppendCodePoint(result, count == 0 ? QChar::toUpper(c) : QChar::toLower(c));
+        out = WriteCodePoint(out, count == 0 ? Upper(c) : Lower(c));
         ++count;
     }
+    return out - begin;
+}
+
+QString NiceCase(QStringView text)
+{
+    const QStringView t = StripNulView(text);
+    QString result(2 * t.size(), Qt::Uninitialized);
+    result.resize(WriteNiceCase(t, reinterpret_cast<char16_t *>(result.data())));
     return result;
 }
 

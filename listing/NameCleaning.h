@@ -7,9 +7,14 @@ namespace tamsoret {
 
 // The text before the first NUL, with blanks (spaces only) trimmed at both ends.
 QString StripNul(QStringView text);
+// The same text as a part of the given one, without a copy.
+QStringView StripNulView(QStringView text);
 
 // StripNul, then a single-case name gets a capital first letter and small letters after it
 // (at most 255 of them); a mixed-case name is kept as it is.
 QString NiceCase(QStringView text);
+// NiceCase of a text StripNul has already trimmed, written to out, which has room for
+// 2 × text.size() units. Returns the number of units written.
+qsizetype WriteNiceCase(QStringView trimmed, char16_t *out);
 
 } // namespace tamsoret

@@ -30,15 +30,19 @@ qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, Listin
         return 0;
     }
 
-    QString candidate;
+    QString dotted; // kept from one entry to the next, so that its room is reused
     do {
-        const QString name = StripNul(record.name);
+        const QStringView name = StripNulView(record.name);
         if (name == u".")
             continue;
         // Every candidate holds a dot, so that "*.*" takes all and "*." the names without one.
-        candidate = name;
-        if (!name.contains(u'.'))
-            candidate += u'.';
+        QStringView candidate = name;
+        if (!name.contains(u'.')) {
+            dotted.resize(0);
+            dotted.append(name);
+            dotted.append(u'.');
+            candidate = dotted;
+        }
         if (!pattern.matches(candidate))
             continue;
         if ((record.attributes & Attr::Folder) && !switches.listFolders)

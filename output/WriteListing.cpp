@@ -7,28 +7,14 @@
 
 #include <cerrno>
 
+#include <algorithm>
+
 namespace tamsoret {
 
 namespace {
 
-// Hands the listing's lines to sendLine in order. The date and time are read once at
-// the start; the label, the folder and the free space when their lines are reached.
-template <typename SendLine> void EmitListing(const ListingInput &input, SendLine &&sendLine)
-{
-    const LocalDateTime now = input.sources.now();
-    const QString label = input.sources.volumeLabelText();
-    const QString folder = input.sources.currentFolder();
-    for (const QString &line : ListingHeader(now, input.locale, label, folder))
-        sendLine(line);
-    for (const QString &line : ColumnTitles(input.options))
-        sendLine(line);
-    for (qint32 p = 0; p < input.count; ++p)
-        sendLine(
-            EntryLine(input.data.Entries[size_t(input.data.EntryOrder[size_t(p)])], input.options));
-    const QString freeSpace = input.sources.freeSpaceText();
-    for (const QString &line : ListingFooter(input.data.SummaryText, freeSpace))
-        sendLine(line);
-}
+// Where a writer's buffer is handed on to the file.
+constexpr qsizetype ChunkSize = 256 * 1024;
 
 void AppendLine(QByteArray &out, const QString &line)
 {
@@ -36,12 +22,104 @@ void AppendLine(QByteArray &out, const QString &line)
     out.append("\r\n", 2);
 }
 
+// Latin-1 text in Windows-1252: the same byte, except the C1 controls U+0080..U+009F,
+// which Windows-1252 has no place for (its characters there lie elsewhere in Unicode).
+char *Put1252(char *out, const uchar *text, qsizetype size)
+{
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar c = text[i];
+        *out++ = (c >= 0x80 && c < 0xA0) ? '?' : char(c);
+    }
+    return out;
+}
+
+char *PutBlanks(char *out, qsizetype count)
+{
+    for (qsizetype i = 0; i < count; ++i)
+        *out++ = ' ';
+    return out;
+}
+
+char *PutLeftCell(char *out, const EntryText &text, qsizetype width)
+{
+    const qsizetype shown = std::min(text.size(), width);
+    out = Put1252(out, text.latin1(), shown);
+    return PutBlanks(out, width - shown);
+}
+
+char *PutRightCell(char *out, const EntryText &text, qsizetype width)
+{
+    if (text.size() <= width) return Put1252(PutBlanks(out, width - text.size()), text.latin1(), text.size());
+    return Put1252(out, text.latin1() + (text.size() - width), width);
+}
+
+// The entry's line as EntryLine lays it out and AppendLine encodes it. Texts of one byte
+// a character, almost all of them, are put together in place, one character a byte; an
+// entry with a wider character goes the long way, through EntryLine itself.
+void AppendEntryLine(QByteArray &out, const EntryTable &entries, size_t i, const ListOptions &options)
+{
+    const std::array<EntryText, EntryFieldCount> t = entries.texts(i);
+    const EntryText &name = t[size_t(EntryField::Name)];
+    const EntryText &dosName = t[size_t(EntryField::DosName)];
+    const EntryText &sizeText = t[size_t(EntryField::SizeText)];
+    const EntryText &dateText = t[size_t(EntryField::DateText)];
+    const EntryText &attrText = t[size_t(EntryField::AttrText)];
+    if (name.isWide() || dosName.isWide() || sizeText.isWide() || dateText.isWide() ||
+        attrText.isWide()) {
+        AppendLine(out, EntryLine(entries[i], options));
+        return;
+    }
+
+    const qsizetype start = out.size();
+    out.resize(start + 27 + 14 + std::max<qsizetype>(sizeText.size(), 9) + 2 + dateText.size() +
+               2 + attrText.size() + 2);
+    char *const begin = out.data() + start;
+    char *p = begin;
+    if (options.ShowName) p = PutBlanks(PutLeftCell(p, name, 25), 2);
+    if (options.ShowDOS) p = PutBlanks(PutLeftCell(p, dosName, 12), 2);
+    if (options.ShowSize) p = PutBlanks(PutRightCell(p, sizeText, 9), 2);
+    if (options.ShowTime) p = PutBlanks(Put1252(p, dateText.latin1(), dateText.size()), 2);
+    if (options.ShowAttr) p = Put1252(p, attrText.latin1(), attrText.size());
+    *p++ = '\r';
+    *p++ = '\n';
+    out.resize(start + (p - begin));
+}
+
+// Puts the listing's bytes into out, handing them to flush whenever a chunk is full.
+// The date and time are read once at the start; the label, the folder and the free
+// space when their lines are reached.
+template <typename Flush> void EmitListing(const ListingInput &input, QByteArray &out, Flush &&flush)
+{
+    const LocalDateTime now = input.sources.now();
+    const QString label = input.sources.volumeLabelText();
+    const QString folder = input.sources.currentFolder();
+    for (const QString &line : ListingHeader(now, input.locale, label, folder))
+        AppendLine(out, line);
+    for (const QString &line : ColumnTitles(input.options))
+        AppendLine(out, line);
+    // The sorted order visits the entries all over the table: ask for them ahead.
+    constexpr qint32 TextsAhead = 8;
+    constexpr qint32 PositionAhead = 2 * TextsAhead;
+    const EntryTable &entries = input.data.Entries;
+    const std::vector<qint32> &order = input.data.EntryOrder;
+    for (qint32 p = 0; p < input.count; ++p) {
+        if (p + PositionAhead < input.count) entries.prefetchPosition(size_t(order[size_t(p + PositionAhead)]));
+        if (p + TextsAhead < input.count) entries.prefetchTexts(size_t(order[size_t(p + TextsAhead)]));
+        AppendEntryLine(out, entries, size_t(order[size_t(p)]), input.options);
+        if (out.size() >= ChunkSize) flush();
+    }
+    const QString freeSpace = input.sources.freeSpaceText();
+    for (const QString &line : ListingFooter(input.data.SummaryText, freeSpace))
+        AppendLine(out, line);
+    flush();
+}
+
 } // namespace
 
 QByteArray ListingFileBytes(const ListingInput &input)
 {
     QByteArray bytes;
-    EmitListing(input, [&](const QString &line) { AppendLine(bytes, line); });
+    EmitListing(input, bytes, [] {});
     return bytes;
 }
 
@@ -64,18 +142,12 @@ void WriteListing(const QString &outputFileName, const ListingInput &input)
     if (!file.open(QIODevice::WriteOnly)) fail();
     errno = 0;
 
-    constexpr qsizetype ChunkSize = 64 * 1024;
     QByteArray chunk;
-    chunk.reserve(ChunkSize + 1024);
-    auto writeChunk = [&] {
+    chunk.reserve(ChunkSize + 4096);
+    EmitListing(input, chunk, [&] {
         if (file.write(chunk) != chunk.size()) fail();
-        chunk.clear();
-    };
-    EmitListing(input, [&](const QString &line) {
-        AppendLine(chunk, line);
-        if (chunk.size() >= ChunkSize) writeChunk();
+        chunk.resize(0);
     });
-    writeChunk();
     if (!file.flush()) fail();
     if (!file.commit()) fail();
 }

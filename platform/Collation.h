@@ -4,6 +4,7 @@
 #include <QCollator>
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <vector>
 
@@ -25,25 +26,43 @@ private:
 
 // Keys made once per text, so that sorting many texts compares keys instead of running
 // the collator on every pair. Comparing two keys agrees with Collation::compare() on
-// their texts. Kept in one table because a listing may hold a million of them.
+// their texts. Kept in few tables because a listing may hold a million of them.
 class CollationKeys
 {
 public:
     explicit CollationKeys(const Collation &collation);
+    ~CollationKeys();
+    CollationKeys(const CollationKeys &) = delete;
+    CollationKeys &operator=(const CollationKeys &) = delete;
+
     void reserve(size_t count);
-    void append(const QString &text);
+    void append(QStringView text);
+    // A text of Latin-1 characters, one byte each. Where the text is its own key (plain
+    // ASCII without capitals, as most sort keys are) the key is not copied: the bytes must
+    // then stay in place, unchanged, for as long as the keys are used.
+    void appendLatin1(const uchar *text, qsizetype size);
     size_t size() const { return empty_.size(); }
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
     int compare(size_t a, size_t b) const;
+    // The numbers 0 .. size() - 1 of the texts appended, ordered by their keys, ascending
+    // or descending; texts with equal keys keep the order in which they were appended.
+    std::vector<qint32> stableOrder(bool ascending) const;
 
 private:
+    struct Range {
+        quintptr where; // the address of the appended text itself, or an offset in folded_
+        quint32 size;
+        bool outside;
+    };
+    QByteArrayView keyBytes(size_t i) const;
+
     const Collation &collation_;
     // One bit per text: the collator puts an empty text before every other one, even
     // before a text of ignorable characters only, whose key equals the empty text's.
     std::vector<bool> empty_;
-    // Code-unit order: the folded texts one after another, and where each one ends.
+    // Code-unit order: the folded texts one after another, and where each key lies.
     QByteArray folded_;
-    std::vector<qsizetype> foldedEnds_;
+    std::vector<Range> ranges_;
     // Otherwise: the collator's own keys.
     std::vector<QCollatorSortKey> collated_;
 };

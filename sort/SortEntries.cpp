@@ -9,8 +9,8 @@ bool OutOfOrder(qint32 p, const ListingData &data, bool orderAZ, const Collation
 {
     const qint32 a = data.EntryOrder[size_t(p)];
     const qint32 b = data.EntryOrder[size_t(p) + 1];
-    const int r =
-        collation.compare(data.Entries[size_t(a)].SortKey, data.Entries[size_t(b)].SortKey);
+    const int r = collation.compare(data.Entries.text(size_t(a), EntryField::SortKey).toString(),
+                                    data.Entries.text(size_t(b), EntryField::SortKey).toString());
     return orderAZ ? r == 1 : r == -1;
 }
 
@@ -22,23 +22,20 @@ void SortEntries(qint32 count, ListingData &data, bool orderAZ, const Collation 
     // An exchange sort that only swaps neighbours out of order is stable, so its result
     // is the stable sort of the current order: equal keys stay as they stand, in both
     // directions, and descending keeps them in the same order as ascending does.
-    std::vector<qint32> positions(n);
+    std::vector<qint32> positions;
     {
+        // The keys live only as long as the sort: a listing keeps the texts it prints.
         CollationKeys keys(collation);
         keys.reserve(n);
-        for (size_t i = 0; i < n; ++i)
-            keys.append(data.Entries[size_t(data.EntryOrder[i])].SortKey);
-
-        for (size_t i = 0; i < n; ++i)
-            positions[i] = qint32(i);
-        if (orderAZ)
-            std::stable_sort(positions.begin(), positions.end(), [&](qint32 a, qint32 b) {
-                return keys.compare(size_t(a), size_t(b)) < 0;
-            });
-        else
-            std::stable_sort(positions.begin(), positions.end(), [&](qint32 a, qint32 b) {
-                return keys.compare(size_t(a), size_t(b)) > 0;
-            });
+        for (size_t i = 0; i < n; ++i) {
+            const EntryText key =
+                data.Entries.text(size_t(data.EntryOrder[i]), EntryField::SortKey);
+            if (key.isWide())
+                keys.append(key.utf16());
+            else
+                keys.appendLatin1(key.latin1(), key.size());
+        }
+        positions = keys.stableOrder(orderAZ);
     }
 
     for (size_t i = 0; i < n; ++i)

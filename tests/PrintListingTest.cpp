@@ -193,7 +193,9 @@ TEST(PrintListing, APageTooShortForOneLinePutsEveryEntryOnItsOwnPage)
 TEST(PrintListing, ALineWiderThanThePageIsPrintedWholeWithoutWrapping)
 {
     PrintFixture f(1);
-    f.data.Entries[0].Name = QString(25, u'W');
+    DirEntry first = f.data.Entries[0];
+    first.Name = QString(25, u'W');
+    f.data.Entries.replace(0, first);
     RecordingSurface surface(250, 5);
     f.print(surface);
     const auto entries = EntryLines(surface);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <optional>
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
@@ -41,13 +42,13 @@ QStringList SortedNames(const ListingData &data)
     return names;
 }
 
-const DirEntry *Find(const ListingData &data, const QString &name)
+std::optional<DirEntry> Find(const ListingData &data, const QString &name)
 {
     for (const DirEntry &e : data.Entries) {
         if (e.Name == name)
-            return &e;
+            return e;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 class ReadDirectoryTest : public ::testing::Test
