@@ -166,7 +166,9 @@ void CollationKeys::append(QStringView text)
 void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
 {
     if (!collation_.codeUnitOrder_) {
-        append(QString::fromLatin1(reinterpret_cast<const char *>(text), size));
+        empty_.push_back(size == 0);
+        collated_.push_back(collation_.collator_.sortKey(
+            QString::fromLatin1(reinterpret_cast<const char *>(text), size)));
         return;
     }
     empty_.push_back(size == 0);
