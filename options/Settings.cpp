@@ -113,6 +113,8 @@ const std::array<StoredValue, 8> StoredValues = {{
 QStringList LoadSettings(SettingsStore &store, ListOptions &options, ListingFont &font)
 {
     QStringList messages;
+    if (const std::optional<Failure> problem = store.ReadProblem(SettingsAppName))
+        messages << problem->message();
     for (const StoredValue &value : StoredValues) {
         const QString name = value.name.toString();
         const QString defaultText = value.defaultText.toString();

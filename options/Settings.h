@@ -13,7 +13,8 @@ inline const QString SettingsSection = QStringLiteral("Settings");
 
 // Reads the eight stored values into options and font. A value that is present but
 // cannot be converted keeps its default; the returned list holds one message per such
-// value, naming it (empty when all was well).
+// value, naming it, after one for a store that cannot be read at all (empty when all
+// was well).
 QStringList LoadSettings(SettingsStore &store, ListOptions &options, ListingFont &font);
 
 // Writes the eight values. Throws Failure when the store cannot be written.

@@ -62,6 +62,20 @@ QString QtSettingsStore::GetSetting(const QString &appName, const QString &secti
     return value.toString();
 }
 
+std::optional<Failure> QtSettingsStore::ReadProblem(const QString &appName)
+{
+    // QSettings answers every value of a store it may not open with the default, and
+    // says so only in its status.
+    QSettings settings(QStringLiteral("Tamsoret"), appName);
+    if (settings.status() != QSettings::AccessError)
+        return std::nullopt;
+    QFile file(settings.fileName());
+    if (!file.exists() || file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return Failure(QStringLiteral("The stored options cannot be read; the defaults are used."),
+                   settings.fileName(), file.errorString());
+}
+
 void QtSettingsStore::SaveSetting(const QString &appName, const QString &section,
                                   const QString &key, const QString &text)
 {

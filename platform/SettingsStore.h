@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 namespace tamsoret {
@@ -18,6 +21,13 @@ public:
     // Throws Failure when the value cannot be written.
     virtual void SaveSetting(const QString &appName, const QString &section, const QString &key,
                              const QString &text) = 0;
+    // Why the store cannot be read at all although it exists (it may not be opened), or
+    // nothing when its values can be read or there are none.
+    virtual std::optional<Failure> ReadProblem(const QString &appName)
+    {
+        Q_UNUSED(appName);
+        return std::nullopt;
+    }
     // Writes several values as one change: all of them or, with a Failure, none. This one
     // writes them one at a time; a store that can do better overrides it.
     virtual void SaveSettings(const QString &appName, const QString &section,
@@ -37,6 +47,7 @@ public:
                        const QString &defaultText) override;
     void SaveSetting(const QString &appName, const QString &section, const QString &key,
                      const QString &text) override;
+    std::optional<Failure> ReadProblem(const QString &appName) override;
     // The file replaced as a whole, or not at all.
     void SaveSettings(const QString &appName, const QString &section,
                       const QList<std::pair<QString, QString>> &values) override;

@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "tests/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tamsoret {
@@ -225,6 +228,61 @@ TEST(SettingsStoreFaults, OKOnAFullDiskFailsNamingTheFileAndLeavesTheOldStoreWho
     EXPECT_EQ(test::ReadAll(at.path), old);
     EXPECT_EQ(QDir(QFileInfo(at.path).path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({QStringLiteral("Tamsoret 2.0.conf")}));
+}
+
+// Runs in a child process as nobody: loads the store of the folder in the environment
+// and prints what start-up would show, one message a line with its breaks as "|".
+const char ChildStoreFolder[] = "TAMSORET_STORE_FOLDER";
+
+TEST(SettingsStoreChild, DISABLED_LoadsAndReports)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       qEnvironmentVariable(ChildStoreFolder));
+    QtSettingsStore store;
+    ListOptions options;
+    ListingFont font;
+    for (const QString &message : LoadSettings(store, options, font))
+        std::printf("message: %s\n", qPrintable(QString(message).replace(u'\r', u'|')));
+    std::printf("margin: %d\n", options.MarginLeft);
+}
+
+TEST(SettingsStoreFaults, AStoreTheUserCannotReadIsReportedAtStartUpAndTheDefaultsAreUsed)
+{
+    if (QProcess::execute(QStringLiteral("setpriv"),
+                          {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                           QStringLiteral("--clear-groups"), QStringLiteral("true")}) != 0)
+        GTEST_SKIP() << "cannot run a process as nobody here";
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    StoreAt at(dir.path());
+    at.write("[Settings]\nMarginLeft=11\n");
+    ASSERT_EQ(chmod(QFile::encodeName(at.path).constData(), 0600), 0);
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(ChildStoreFolder), dir.path());
+    env.insert(QStringLiteral("HOME"), QDir::tempPath());
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                 QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                 QStringLiteral("--gtest_also_run_disabled_tests"),
+                 QStringLiteral("--gtest_filter=SettingsStoreChild.DISABLED_LoadsAndReports")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    ASSERT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    QStringList messages;
+    for (const QString &line : output.split(u'\n')) {
+        if (line.startsWith(QStringLiteral("message: ")))
+            messages << line.mid(9);
+    }
+    // Before, nothing was said: the user's options were silently replaced by the defaults.
+    EXPECT_EQ(messages, QStringList({QStringLiteral("The stored options cannot be read; the "
+                                                    "defaults are used.|") +
+                                     at.path + u'|' + qt_error_string(EACCES)}));
+    EXPECT_TRUE(output.contains(QStringLiteral("margin: 20\n"))) << output.toStdString();
+    EXPECT_EQ(test::ReadAll(at.path), QByteArray("[Settings]\nMarginLeft=11\n"));
 }
 
 } // namespace
