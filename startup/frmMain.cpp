@@ -24,6 +24,9 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <cerrno>
+#include <cstring>
+
 namespace tamsoret {
 
 namespace {
@@ -128,7 +131,9 @@ bool frmMain::Form_Load(const QString &commandLine)
         services_.messages.show(nullptr, AppTitle, UsageMessageText(), MessageIcon::Warning);
         return false;
     }
-    lblDir->setText(KorteFileName(CurrentFolderPath()));
+    // Kept only to name the folder in a message should it vanish before the run.
+    listedFolder_ = CurrentFolderPath();
+    lblDir->setText(KorteFileName(listedFolder_));
     const QStringList problems = LoadSettings(services_.store, state_.Options, CD.Font);
     for (const QString &problem : problems)
         services_.messages.show(nullptr, AppTitle, problem, MessageIcon::Warning);
@@ -200,8 +205,8 @@ void frmMain::listingRun()
         const bool chosen = CD.ShowSave(this);
         // Whatever the dialog did to the current folder, the listed folder is current again.
         if (!ChangeFolder(noted))
-            throw Failure(QStringLiteral("Cannot return to the listed folder"),
-                          QFile::decodeName(noted), QStringLiteral("It can no longer be entered."));
+            throw Failure(QStringLiteral("Cannot return to the listed folder"), listedFolder_,
+                          QString::fromLocal8Bit(strerror(errno)));
         if (!chosen) {
             running_ = false;
             return;

@@ -89,6 +89,7 @@ private:
     ProgramState &state_;
     MainWindowServices &services_;
     QPointer<QDialog> optionsWindow_;
+    QString listedFolder_;
     bool running_ = false;
     bool ending_ = false;
     int exitCode_ = 0;

@@ -113,8 +113,9 @@ TEST(PrintListing, SetsFontAndUnitThenPrintsEveryLineAtTheLeftMarginInOneJob)
     EXPECT_TRUE(surface.lines[0].text.startsWith("Tamsoret - "));
     EXPECT_DOUBLE_EQ(surface.lines[0].y, 25);
     for (const auto &line : surface.lines) {
-        if (!line.text.isEmpty())
+        if (!line.text.isEmpty()) {
             EXPECT_DOUBLE_EQ(line.x, 20) << line.text.toStdString();
+        }
     }
     // Entries in the order of EntryOrder, one line height apart.
     const auto entries = EntryLines(surface);
