@@ -19,7 +19,8 @@
 
 namespace {
 
-struct Random {
+struct Random
+{
     uint64_t state;
     uint64_t next()
     {
@@ -32,14 +33,18 @@ struct Random {
     uint64_t below(uint64_t n) { return next() % n; }
 };
 
-const char *const Extensions[] = {".txt", ".JPG", ".jpg", ".pdf", ".tar.gz", ".c", ".h",
-                                  ".Mp3", ".DOCX", ".log", ".json", ".png", ".o", ".eml"};
-const char *const Words[] = {"report", "IMG", "Invoice", "backup", "DSC", "notes", "Makefile",
-                             "README", "summary", "draft", "photo", "Final", "mail", "cache",
-                             "build", "Q3", "archive", "letter", "Scan", "data"};
+const char *const Extensions[] = {".txt", ".JPG",  ".jpg", ".pdf",  ".tar.gz", ".c", ".h",
+                                  ".Mp3", ".DOCX", ".log", ".json", ".png",    ".o", ".eml"};
+const char *const Words[] = {"report", "IMG",     "Invoice", "backup", "DSC",   "notes", "Makefile",
+                             "README", "summary", "draft",   "photo",  "Final", "mail",  "cache",
+                             "build",  "Q3",      "archive", "letter", "Scan",  "data"};
 // Accented and non-Latin pieces, as UTF-8 bytes.
-const char *const Foreign[] = {"Caf\xC3\xA9", "Gr\xC3\xB6\xC3\x9F" "e", "na\xC3\xAFve",
-                               "\xCE\xB1\xCE\xB2\xCE\xB3", "\xE6\x97\xA5\xE8\xA8\x98",
+const char *const Foreign[] = {"Caf\xC3\xA9",
+                               "Gr\xC3\xB6\xC3\x9F"
+                               "e",
+                               "na\xC3\xAFve",
+                               "\xCE\xB1\xCE\xB2\xCE\xB3",
+                               "\xE6\x97\xA5\xE8\xA8\x98",
                                "\xC3\x85sa"};
 
 std::string Base36(uint64_t v)
@@ -91,23 +96,32 @@ std::string Name(Random &r, uint64_t i)
 off_t Size(Random &r)
 {
     switch (r.below(8)) {
-    case 0: return 0;
+    case 0:
+        return 0;
     case 1:
     case 2:
-    case 3: return off_t(r.below(10000));
+    case 3:
+        return off_t(r.below(10000));
     case 4:
-    case 5: return off_t(10000 + r.below(10000LL * 1024));
-    case 6: return off_t(10000LL * 1024 + r.below(10000LL * 1024 * 1024));
-    default: return off_t(10000LL * 1024 * 1024 + r.below(90000LL * 1024 * 1024));
+    case 5:
+        return off_t(10000 + r.below(10000LL * 1024));
+    case 6:
+        return off_t(10000LL * 1024 + r.below(10000LL * 1024 * 1024));
+    default:
+        return off_t(10000LL * 1024 * 1024 + r.below(90000LL * 1024 * 1024));
     }
 }
 
 // 1995 to 2026, any second: both seasons, and every minute.
-time_t Time(Random &r) { return time_t(788918400 + r.below(1000000000ULL)); }
+time_t Time(Random &r)
+{
+    return time_t(788918400 + r.below(1000000000ULL));
+}
 
 void Fail(const char *what, const std::string &name)
 {
-    std::fprintf(stderr, "make_bench_folder: %s %s: %s\n", what, name.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "make_bench_folder: %s %s: %s\n", what, name.c_str(),
+                 std::strerror(errno));
     std::exit(1);
 }
 
@@ -137,7 +151,8 @@ int main(int argc, char **argv)
             if (utimensat(dir, name.c_str(), times, 0) != 0) Fail("cannot date", name);
             continue;
         }
-        const int fd = openat(dir, name.c_str(), O_WRONLY | O_CREAT | O_EXCL, readOnly ? 0444 : 0644);
+        const int fd =
+            openat(dir, name.c_str(), O_WRONLY | O_CREAT | O_EXCL, readOnly ? 0444 : 0644);
         if (fd < 0) Fail("cannot create", name);
         const off_t size = Size(r);
         if (size > 0 && ftruncate(fd, size) != 0) Fail("cannot size", name);

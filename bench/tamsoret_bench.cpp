@@ -42,7 +42,8 @@ using namespace tamsoret;
 
 namespace {
 
-struct Arguments {
+struct Arguments
+{
     QString settingsFile;
     QString filter = QStringLiteral("*.*");
     ScanSwitches switches;
@@ -54,10 +55,9 @@ struct Arguments {
 
 [[noreturn]] void Usage()
 {
-    std::fprintf(stderr,
-                 "usage: tamsoret_bench [--settings FILE] [--filter TEXT] [--no-folders]\n"
-                 "                      [--no-hidden] [--repeat N] FOLDER OUTPUT\n"
-                 "       tamsoret_bench --empty\n");
+    std::fprintf(stderr, "usage: tamsoret_bench [--settings FILE] [--filter TEXT] [--no-folders]\n"
+                         "                      [--no-hidden] [--repeat N] FOLDER OUTPUT\n"
+                         "       tamsoret_bench --empty\n");
     std::exit(2);
 }
 

@@ -26,18 +26,22 @@ constexpr char EmptyRecordBytes[HeaderBytes] = {};
 
 bool NeedsWide(QStringView text)
 {
-    for (QChar c : text) {
-        if (c.unicode() > 0xFF) return true;
-    }
-    return false;
+    // Without an early exit the loop is done many units at a time.
+    const char16_t *units = text.utf16();
+    char16_t all = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        all |= units[i];
+    return all > 0xFF;
 }
 
 size_t StoredBytes(QStringView text, bool wide)
 {
     const size_t units = size_t(text.size());
     size_t bytes = units >= LongLength ? 4 : 0;
-    if (wide) bytes += 1 + 2 * units; // one byte may be needed to align the UTF-16 units
-    else bytes += units;
+    if (wide)
+        bytes += 1 + 2 * units; // one byte may be needed to align the UTF-16 units
+    else
+        bytes += units;
     return bytes;
 }
 
@@ -53,7 +57,8 @@ const char *AlignForUtf16(const char *p)
 
 } // namespace
 
-struct EntryTable::Block {
+struct EntryTable::Block
+{
     std::unique_ptr<char[]> data;
     size_t capacity = 0;
     size_t used = 0;
@@ -153,8 +158,10 @@ void EntryTable::append(QStringView name, QStringView dosName, QStringView sortK
             std::memcpy(p, text.utf16(), 2 * units);
             p += 2 * units;
         } else {
-            for (QChar c : text)
-                *p++ = char(c.unicode());
+            const char16_t *from = text.utf16();
+            for (size_t k = 0; k < units; ++k)
+                p[k] = char(from[k]);
+            p += units;
         }
     }
 }

@@ -12,7 +12,8 @@
 namespace tamsoret {
 
 // One listed entry: every column already in its final text, plus the sort key.
-struct DirEntry {
+struct DirEntry
+{
     QString Name;
     QString DosName;
     QString SortKey;
@@ -136,7 +137,8 @@ private:
 
 // What one listing run knows about the folder: the entries in scan order, the order
 // in which they are printed, the byte total of the stored entries and the summary line.
-struct ListingData {
+struct ListingData
+{
     EntryTable Entries;
     std::vector<qint32> EntryOrder;
     qint64 TotalBytes = 0;

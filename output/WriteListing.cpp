@@ -49,14 +49,16 @@ char *PutLeftCell(char *out, const EntryText &text, qsizetype width)
 
 char *PutRightCell(char *out, const EntryText &text, qsizetype width)
 {
-    if (text.size() <= width) return Put1252(PutBlanks(out, width - text.size()), text.latin1(), text.size());
+    if (text.size() <= width)
+        return Put1252(PutBlanks(out, width - text.size()), text.latin1(), text.size());
     return Put1252(out, text.latin1() + (text.size() - width), width);
 }
 
 // The entry's line as EntryLine lays it out and AppendLine encodes it. Texts of one byte
 // a character, almost all of them, are put together in place, one character a byte; an
 // entry with a wider character goes the long way, through EntryLine itself.
-void AppendEntryLine(QByteArray &out, const EntryTable &entries, size_t i, const ListOptions &options)
+void AppendEntryLine(QByteArray &out, const EntryTable &entries, size_t i,
+                     const ListOptions &options)
 {
     const std::array<EntryText, EntryFieldCount> t = entries.texts(i);
     const EntryText &name = t[size_t(EntryField::Name)];
@@ -71,8 +73,8 @@ void AppendEntryLine(QByteArray &out, const EntryTable &entries, size_t i, const
     }
 
     const qsizetype start = out.size();
-    out.resize(start + 27 + 14 + std::max<qsizetype>(sizeText.size(), 9) + 2 + dateText.size() +
-               2 + attrText.size() + 2);
+    out.resize(start + 27 + 14 + std::max<qsizetype>(sizeText.size(), 9) + 2 + dateText.size() + 2 +
+               attrText.size() + 2);
     char *const begin = out.data() + start;
     char *p = begin;
     if (options.ShowName) p = PutBlanks(PutLeftCell(p, name, 25), 2);
@@ -88,7 +90,8 @@ void AppendEntryLine(QByteArray &out, const EntryTable &entries, size_t i, const
 // Puts the listing's bytes into out, handing them to flush whenever a chunk is full.
 // The date and time are read once at the start; the label, the folder and the free
 // space when their lines are reached.
-template <typename Flush> void EmitListing(const ListingInput &input, QByteArray &out, Flush &&flush)
+template <typename Flush>
+void EmitListing(const ListingInput &input, QByteArray &out, Flush &&flush)
 {
     const LocalDateTime now = input.sources.now();
     const QString label = input.sources.volumeLabelText();
@@ -103,8 +106,10 @@ template <typename Flush> void EmitListing(const ListingInput &input, QByteArray
     const EntryTable &entries = input.data.Entries;
     const std::vector<qint32> &order = input.data.EntryOrder;
     for (qint32 p = 0; p < input.count; ++p) {
-        if (p + PositionAhead < input.count) entries.prefetchPosition(size_t(order[size_t(p + PositionAhead)]));
-        if (p + TextsAhead < input.count) entries.prefetchTexts(size_t(order[size_t(p + TextsAhead)]));
+        if (p + PositionAhead < input.count)
+            entries.prefetchPosition(size_t(order[size_t(p + PositionAhead)]));
+        if (p + TextsAhead < input.count)
+            entries.prefetchTexts(size_t(order[size_t(p + TextsAhead)]));
         AppendEntryLine(out, entries, size_t(order[size_t(p)]), input.options);
         if (out.size() >= ChunkSize) flush();
     }

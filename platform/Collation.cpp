@@ -58,7 +58,8 @@ void AppendFoldedUnits(QByteArray &out, QStringView text)
 
 // One item of the key sort: eight bytes of the key from the current depth on, in
 // big-endian order so that comparing them as numbers compares the bytes.
-struct SortItem {
+struct SortItem
+{
     quint64 chunk;
     const uchar *key;
     quint32 size;
@@ -182,9 +183,9 @@ void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
     const qsizetype offset = folded_.size();
     for (qsizetype i = 0; i < size; ++i) {
         const uchar c = text[i];
-        AppendOrderPreserving(folded_, c < 0x80 ? ((c >= 'A' && c <= 'Z') ? char32_t(c + 0x20)
-                                                                         : char32_t(c))
-                                                : QChar::toCaseFolded(char32_t(c)));
+        AppendOrderPreserving(folded_,
+                              c < 0x80 ? ((c >= 'A' && c <= 'Z') ? char32_t(c + 0x20) : char32_t(c))
+                                       : QChar::toCaseFolded(char32_t(c)));
     }
     ranges_.push_back({quintptr(offset), quint32(folded_.size() - offset), false});
 }
@@ -199,8 +200,7 @@ QByteArrayView CollationKeys::keyBytes(size_t i) const
 
 int CollationKeys::compare(size_t a, size_t b) const
 {
-    if (collation_.codeUnitOrder_)
-        return Sign(keyBytes(a).compare(keyBytes(b)));
+    if (collation_.codeUnitOrder_) return Sign(keyBytes(a).compare(keyBytes(b)));
     if (empty_[a] || empty_[b]) return int(empty_[b]) - int(empty_[a]);
     return Sign(collated_[a].compare(collated_[b]));
 }

@@ -55,10 +55,9 @@ protected:
     {
         const QString output = work_.filePath(QStringLiteral("bench-listing.txt"));
         QProcess bench;
-        bench.start(QStringLiteral(TAMSORET_BENCH), QStringList{QStringLiteral("--settings"),
-                                                               settingsFile}
-                                                        << scanArguments
-                                                        << QStringList{Folder(), output});
+        bench.start(QStringLiteral(TAMSORET_BENCH),
+                    QStringList{QStringLiteral("--settings"), settingsFile}
+                        << scanArguments << QStringList{Folder(), output});
         EXPECT_TRUE(bench.waitForFinished(60000));
         EXPECT_EQ(bench.exitCode(), 0) << bench.readAllStandardError().toStdString();
         const QByteArray report = bench.readAllStandardOutput();
@@ -73,9 +72,9 @@ protected:
     {
         QTemporaryDir store;
         QDir(store.path()).mkpath(QStringLiteral("Tamsoret"));
-        EXPECT_TRUE(QFile::copy(settingsFile, store.filePath(QStringLiteral("Tamsoret/") +
-                                                             SettingsAppName +
-                                                             QStringLiteral(".conf"))));
+        EXPECT_TRUE(
+            QFile::copy(settingsFile, store.filePath(QStringLiteral("Tamsoret/") + SettingsAppName +
+                                                     QStringLiteral(".conf"))));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
         QtSettingsStore settings;
         ListOptions options;
@@ -98,7 +97,8 @@ protected:
 
 QTemporaryDir *BenchListing::folders_ = nullptr;
 
-struct OptionsCase {
+struct OptionsCase
+{
     const char *settings;
     const char *filter;
     bool listFolders;

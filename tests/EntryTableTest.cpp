@@ -127,7 +127,8 @@ TEST(EntryTexts, CaseMappingAgreesWithQtsForEveryAsciiCharacter)
     for (int i = 0; i < 3000; ++i) {
         QString name;
         for (int n = length(rng); n > 0; --n)
-            name += QChar(char16_t(i % 10 == 0 && n == 1 ? others[size_t(i / 10) % 6] : ascii(rng)));
+            name +=
+                QChar(char16_t(i % 10 == 0 && n == 1 ? others[size_t(i / 10) % 6] : ascii(rng)));
         FindRecord record;
         record.name = name;
         ListingData data;

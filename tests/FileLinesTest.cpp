@@ -12,8 +12,8 @@ namespace {
 // itself; they must come out as EntryLine lays them out and the file encodes them.
 QString RandomText(std::mt19937 &rng, int maxLength)
 {
-    static const char16_t pool[] = {u'a',    u'Z',    u'0',    u' ',    u'.',    u'~',
-                                    u'\x7F', u'\x80', u'\x85', u'\x9F', u'\xA0', u'\xE9',
+    static const char16_t pool[] = {u'a',    u'Z',      u'0',      u' ',     u'.',    u'~',
+                                    u'\x7F', u'\x80',   u'\x85',   u'\x9F',  u'\xA0', u'\xE9',
                                     u'\xFF', u'\u20AC', u'\u0152', u'\u4E2D'};
     std::uniform_int_distribution<int> length(0, maxLength);
     std::uniform_int_distribution<size_t> pick(0, std::size(pool) - 1);
@@ -35,10 +35,10 @@ TEST(ListingFile, EntryLinesAreEntryLineInWindows1252ForEveryColumnChoice)
     ListingData data;
     for (int i = 0; i < 400; ++i) {
         DirEntry e;
-        e.Name = RandomText(rng, 30);      // around the 25 of the column
-        e.DosName = RandomText(rng, 15);   // around 12
-        e.SizeText = RandomText(rng, 12);  // around 9, cut on the left
-        e.DateText = RandomText(rng, 16);  // shown whole
+        e.Name = RandomText(rng, 30);     // around the 25 of the column
+        e.DosName = RandomText(rng, 15);  // around 12
+        e.SizeText = RandomText(rng, 12); // around 9, cut on the left
+        e.DateText = RandomText(rng, 16); // shown whole
         e.AttrText = RandomText(rng, 6);
         data.Entries.push_back(e);
         data.EntryOrder.push_back(qint32(i));

@@ -15,11 +15,31 @@ namespace {
 // are Latin-1 controls or lie beyond Latin-1.
 QString RandomText(std::mt19937 &rng)
 {
-    static const char16_t *const pieces[] = {
-        u"a",       u"b",      u"B",      u"z",  u"0",       u"9",   u" ",     u"_",
-        u"-",       u".",      u"readme", u"README.TXT",     u"0000000000000", u"\u00E9",
-        u"\u00C9",  u"\u00FF", u"\u00B5", u"\u0085",         u"\u00DF",        u"\u20AC",
-        u"\u03A3",  u"\u03C2", u"\U0001F600",                u"e\u0301",       u"\u4E2D"};
+    static const char16_t *const pieces[] = {u"a",
+                                             u"b",
+                                             u"B",
+                                             u"z",
+                                             u"0",
+                                             u"9",
+                                             u" ",
+                                             u"_",
+                                             u"-",
+                                             u".",
+                                             u"readme",
+                                             u"README.TXT",
+                                             u"0000000000000",
+                                             u"\u00E9",
+                                             u"\u00C9",
+                                             u"\u00FF",
+                                             u"\u00B5",
+                                             u"\u0085",
+                                             u"\u00DF",
+                                             u"\u20AC",
+                                             u"\u03A3",
+                                             u"\u03C2",
+                                             u"\U0001F600",
+                                             u"e\u0301",
+                                             u"\u4E2D"};
     static const QString beginnings[] = {QStringLiteral("bphoto_2026_summer_holiday_"),
                                          QStringLiteral("bPHOTO_2026_"), QStringLiteral("a"),
                                          QString()};
@@ -92,7 +112,9 @@ TEST_P(KeySort, SortEntriesKeepsEqualKeysInTheirOrderInBothDirections)
     std::vector<QString> keys;
     for (int i = 0; i < 2000; ++i) {
         // Few distinct keys, so that most have equals, some differing in case only.
-        keys.push_back(i % 5 == 0 ? RandomText(rng) : keys.empty() ? QString() : keys[size_t(rng() % keys.size())]);
+        keys.push_back(i % 5 == 0     ? RandomText(rng)
+                       : keys.empty() ? QString()
+                                      : keys[size_t(rng() % keys.size())]);
         if (i % 7 == 0) keys.back() = keys.back().toUpper();
         DirEntry e;
         e.SortKey = keys.back();
