@@ -3,28 +3,31 @@
 # directory read and one status call per entry (`find -maxdepth 1 -printf`), on folders
 # of 10,000, 100,000 and 1,000,000 entries, in the same run and on the same folders.
 #
-# Usage: bench/run.sh [--base DIR] [--build DIR] [--runs N] [--sizes "N N ..."]
+# Usage: bench/run.sh [--base DIR] [--build DIR] [--runs N] [--sizes "N N ..."] [--lang L]
 #   --base   where the test folders are made, or found from an earlier run
 #            (/tmp/tamsoret-bench)
 #   --build  the build folder, configured as a Release build (build-bench)
 #   --runs   timed runs of each program, after one run that is not timed (5)
 #   --sizes  entries per test folder ("10000 100000 1000000")
+#   --lang   the locale of every program timed, as LANG and LC_ALL (C.UTF-8)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 base=/tmp/tamsoret-bench
 build=$here/build-bench
 runs=5
 sizes="10000 100000 1000000"
+lang=C.UTF-8
 while (($#)); do
     case $1 in
     --base) base=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
     --sizes) sizes=$2; shift 2 ;;
-    *) sed -n '2,12p' "$0" >&2; exit 2 ;;
+    --lang) lang=$2; shift 2 ;;
+    *) sed -n '2,13p' "$0" >&2; exit 2 ;;
     esac
 done
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+export LANG=$lang LC_ALL=$lang
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target tamsoret_bench make_bench_folder >/dev/null
