@@ -119,7 +119,7 @@ for n in $sizes; do
     printf '%-26s %10s %10s %10s %10s %8s %8s %8s\n' order listing scan sort write "/ls" "/ls -l" "/find"
     for order in name size time desc; do
         case $order in
-        name) peer=ls; title="name, ascending" ;;
+        name) peer="ls"; title="name, ascending" ;;
         size) peer=ls_size; title="size (ls -lS)" ;;
         time) peer=ls_time; title="time (ls -lt)" ;;
         desc) peer=ls_desc; title="name, descending (ls -lr)" ;;
