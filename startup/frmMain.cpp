@@ -25,7 +25,6 @@
 #include <QScreen>
 
 #include <cerrno>
-#include <cstring>
 
 namespace tamsoret {
 
@@ -206,7 +205,7 @@ void frmMain::listingRun()
         // Whatever the dialog did to the current folder, the listed folder is current again.
         if (!ChangeFolder(noted))
             throw Failure(QStringLiteral("Cannot return to the listed folder"), listedFolder_,
-                          QString::fromLocal8Bit(strerror(errno)));
+                          qt_error_string(errno));
         if (!chosen) {
             running_ = false;
             return;

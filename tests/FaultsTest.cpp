@@ -225,10 +225,8 @@ TEST_F(Faults, AFolderRemovedAfterStartUp_IsReportedWhenWritingAFile_AndNothingI
         ASSERT_TRUE(QDir(listed.path()).rmdir(QStringLiteral("Old photos")));
     });
     ASSERT_EQ(run.messages.size(), 1);
-    // The main window notes the folder before the save dialog, when it has no path any
-    // more; the message says what failed and why, but cannot name the folder.
-    EXPECT_EQ(run.messages[0], QStringLiteral("Cannot return to the listed folder\r"
-                                              "It can no longer be entered."));
+    EXPECT_EQ(run.messages[0], Message(QStringLiteral("Cannot return to the listed folder"),
+                                       folder, qt_error_string(ENOENT)));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(FilesIn(outputs.path()).isEmpty());
 }
