@@ -103,7 +103,7 @@ public:
     class const_iterator
     {
     public:
-        using iterator_category = std::forward_iterator_tag;
+        using iterator_category = std::input_iterator_tag; // yields entries built on demand
         using value_type = DirEntry;
         using difference_type = std::ptrdiff_t;
         using pointer = void;
