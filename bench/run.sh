@@ -68,12 +68,12 @@ trap 'rm -rf "$results"' EXIT
 time_programs() { # folder label:command ...
     local folder=$1
     shift
-    local round spec label start end
+    local round job label start end
     for ((round = 0; round <= runs; round++)); do
-        for spec in "$@"; do
-            label=${spec%%:*}
+        for job in "$@"; do
+            label=${job%%:*}
             start=$(now_ns)
-            eval "${spec#*:}" >"$results/last" 2>&1
+            eval "${job#*:}" >"$results/last" 2>&1
             end=$(now_ns)
             if ((round > 0)); then
                 echo $((end - start)) >>"$results/$label"
