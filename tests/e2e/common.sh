@@ -271,3 +271,39 @@ e2e_kill_group() {
   done
   kill -KILL -- "-$pgid" 2>/dev/null || true
 }
+
+# ---------------------------------------------------------------------------- listing runs
+
+# e2e_save_listing NAME PROGRAM FOLDER OUTPUT [COMMAND PREFIX...]: starts PROGRAM on FOLDER
+# (behind the prefix, such as setpriv), ticks "To file", presses OK, types OUTPUT into the
+# save dialog and presses Enter there. E2E_BEFORE is the window listing from just before
+# that Enter, for e2e_answer_box.
+e2e_save_listing() {
+  local name=$1 program=$2 folder=$3 output=$4 before main save
+  shift 4
+  before=$(e2e_windows)
+  e2e_start "$@" "$program" "$folder"
+  main=$(e2e_wait_new_window "$before") || e2e_fail "$name: no main window: $(e2e_program_log "$E2E_PID")"
+  e2e_keys "$main" alt+t
+  sleep 0.5 # the access key ticks the box about 100 ms later
+  before=$(e2e_windows)
+  e2e_keys "$main" Return
+  save=$(e2e_wait_new_window "$before") || e2e_fail "$name: OK opened no save dialog"
+  e2e_type "$save" "$output"
+  E2E_BEFORE=$(e2e_windows)
+  e2e_keys "$save" Return
+}
+
+# e2e_answer_box NAME TIMEOUT: when a message box appears within TIMEOUT seconds (a window
+# not in E2E_BEFORE), keeps its picture as $E2E_TMP/NAME.png and presses Enter on it; then
+# waits for the program to end. Sets BOX (1 when a box was shown) and E2E_STATUS.
+e2e_answer_box() {
+  local name=$1 timeout=$2 box
+  BOX=0
+  if box=$(e2e_wait_new_window "$E2E_BEFORE" "$timeout"); then
+    BOX=1
+    import -window "$box" "$E2E_TMP/$name.png" 2>/dev/null || true
+    e2e_keys "$box" Return
+  fi
+  e2e_wait_exit "$E2E_PID" 60 || e2e_fail "$name: the program did not end"
+}

@@ -34,27 +34,11 @@ as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups
 # (1 when a box was shown) and E2E_STATUS.
 AFTER_SAVE=""
 list_to_file() {
-  local name=$1 folder=$2 output=$3 before main save box
+  local name=$1 folder=$2 output=$3
   shift 3
-  before=$(e2e_windows)
-  e2e_start "$@" "$program" "$folder"
-  main=$(e2e_wait_new_window "$before") || e2e_fail "$name: no main window: $(e2e_program_log "$E2E_PID")"
-  e2e_keys "$main" alt+t
-  sleep 0.5 # the access key ticks the box about 100 ms later
-  before=$(e2e_windows)
-  e2e_keys "$main" Return
-  save=$(e2e_wait_new_window "$before") || e2e_fail "$name: OK opened no save dialog"
-  e2e_type "$save" "$output"
-  before=$(e2e_windows)
-  e2e_keys "$save" Return
+  e2e_save_listing "$name" "$program" "$folder" "$output" "$@"
   [ -z "$AFTER_SAVE" ] || eval "$AFTER_SAVE"
-  BOX=0
-  if box=$(e2e_wait_new_window "$before" 5); then
-    BOX=1
-    import -window "$box" "$E2E_TMP/$name.png" 2>/dev/null || true
-    e2e_keys "$box" Return
-  fi
-  e2e_wait_exit "$E2E_PID" 60 || e2e_fail "$name: the program did not end"
+  e2e_answer_box "$name" 5
 }
 
 # The entry lines of a listing (lines 8 to the line before the empty line 9 from the

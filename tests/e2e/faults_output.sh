@@ -36,26 +36,10 @@ as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups
 # presses OK, types OUTPUT into the save dialog, and answers a message box if one comes.
 # Sets BOX (1 when a box was shown) and E2E_STATUS.
 list_to_file() {
-  local name=$1 output=$2 before main save box
+  local name=$1 output=$2
   shift 2
-  before=$(e2e_windows)
-  e2e_start "$@" "$program" "$folder"
-  main=$(e2e_wait_new_window "$before") || e2e_fail "$name: no main window: $(e2e_program_log "$E2E_PID")"
-  e2e_keys "$main" alt+t
-  sleep 0.5 # the access key ticks the box about 100 ms later
-  before=$(e2e_windows)
-  e2e_keys "$main" Return
-  save=$(e2e_wait_new_window "$before") || e2e_fail "$name: OK opened no save dialog"
-  e2e_type "$save" "$output"
-  before=$(e2e_windows)
-  e2e_keys "$save" Return
-  BOX=0
-  if box=$(e2e_wait_new_window "$before" 10); then
-    BOX=1
-    import -window "$box" "$E2E_TMP/$name.png" 2>/dev/null || true
-    e2e_keys "$box" Return
-  fi
-  e2e_wait_exit "$E2E_PID" 30 || e2e_fail "$name: the program did not end"
+  e2e_save_listing "$name" "$program" "$folder" "$output" "$@"
+  e2e_answer_box "$name" 10
 }
 
 printf 'Tamsoret - an older listing\r\nthat must survive\r\n' >"$E2E_TMP/old.txt"

@@ -32,19 +32,13 @@ jobs_of_queue() { lpstat -W all -o "$queue" 2>/dev/null | grep -c "^$queue-" || 
 # print_once NAME: starts the program on the folder, presses Enter (OK prints), and
 # answers a message box if one comes. Sets BOX (1 when a box was shown) and E2E_STATUS.
 print_once() {
-  local name=$1 before main box
-  before=$(e2e_windows)
+  local name=$1 main
+  E2E_BEFORE=$(e2e_windows)
   e2e_start "$program" "$folder"
-  main=$(e2e_wait_new_window "$before") || e2e_fail "$name: no main window: $(e2e_program_log "$E2E_PID")"
-  before=$(e2e_windows)
+  main=$(e2e_wait_new_window "$E2E_BEFORE") || e2e_fail "$name: no main window: $(e2e_program_log "$E2E_PID")"
+  E2E_BEFORE=$(e2e_windows)
   e2e_keys "$main" Return
-  BOX=0
-  if box=$(e2e_wait_new_window "$before" 10); then
-    BOX=1
-    import -window "$box" "$E2E_TMP/$name.png" 2>/dev/null || true
-    e2e_keys "$box" Return
-  fi
-  e2e_wait_exit "$E2E_PID" 30 || e2e_fail "$name: the program did not end"
+  e2e_answer_box "$name" 10
 }
 
 export LPDEST=$queue

@@ -26,18 +26,7 @@ touch -d '2026-03-01 08:00:00' "$folder/Archive" "$folder"
 touch -d '2024-02-29 12:00:00' "$E2E_TMP/parent"
 output="$E2E_TMP/out/listing" # no extension: used exactly as typed
 
-before=$(e2e_windows)
-e2e_start "$program" "$folder"
-main=$(e2e_wait_new_window "$before") || e2e_fail "no main window: $(e2e_program_log "$E2E_PID")"
-[ "$(e2e_window_name "$main")" = Tamsoret ] || e2e_fail "main window named '$(e2e_window_name "$main")'"
-
-e2e_keys "$main" alt+t
-sleep 0.5 # the access key ticks the box about 100 ms later
-before=$(e2e_windows)
-e2e_keys "$main" Return
-save=$(e2e_wait_new_window "$before") || e2e_fail "Enter opened no save dialog"
-e2e_type "$save" "$output"
-e2e_keys "$save" Return
+e2e_save_listing listing "$program" "$folder" "$output"
 e2e_wait_exit "$E2E_PID" 30 || e2e_fail "the program did not end after the listing"
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "exit status $E2E_STATUS: $(e2e_program_log "$E2E_PID")"
 [ -f "$output" ] || e2e_fail "no listing at $output"
