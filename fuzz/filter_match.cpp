@@ -29,8 +29,10 @@ QString Capitals(const QString &text)
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(text[i].unicode(), text[++i].unicode());
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
+            ++i;
+        }
         const char32_t upper = QChar::toUpper(c);
         if (QChar::toCaseFolded(upper) == QChar::toCaseFolded(c))
             c = upper;

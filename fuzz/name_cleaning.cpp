@@ -15,8 +15,10 @@ bool IsMixedCase(const QString &text)
     bool small = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(text[i].unicode(), text[++i].unicode());
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
+            ++i;
+        }
         capital = capital || QChar::toLower(c) != c;
         small = small || QChar::toUpper(c) != c;
     }
