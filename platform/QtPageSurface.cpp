@@ -14,10 +14,6 @@ namespace {
 
 const QString PrintFailure = QStringLiteral("Cannot print the listing");
 
-} // namespace
-
-namespace {
-
 const char *Option(const cups_dest_t *dest, const char *name)
 {
     return cupsGetOption(name, dest->num_options, dest->options);
