@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
 
 using namespace tamsoret;
 using namespace tamsoret::test;
@@ -55,35 +54,25 @@ INSTANTIATE_TEST_SUITE_P(
                   "44 Gb available from 4.000 Gb."}));
 
 // A file system of exactly 1 MiB, so that its amounts are known.
-class SmallDisk : public ::testing::Test
+class OneMegabyteDisk : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        path = QFile::encodeName(dir.path());
-        if (mount("tmpfs", path.constData(), "tmpfs", 0, "size=1m") != 0)
+        if (!disk.mounted())
             GTEST_SKIP() << "cannot mount a tmpfs here";
-        mounted = true;
-    }
-    void TearDown() override
-    {
-        if (mounted)
-            umount(path.constData());
     }
 
-    QTemporaryDir dir;
-    QByteArray path;
-    bool mounted = false;
+    test::SmallDisk disk{"1m"};
 };
 
-TEST_F(SmallDisk, Should_TellTheFreeAndTotalSpaceOfTheCurrentFolder)
+TEST_F(OneMegabyteDisk, Should_TellTheFreeAndTotalSpaceOfTheCurrentFolder)
 {
-    CurrentFolderGuard guard(dir.path());
+    CurrentFolderGuard guard(disk.path());
     EXPECT_EQ(FreeSpaceText(English), "1,024 kb available from 1,024 kb.");
-    MakeFile(dir.filePath("half"), 512 * 1024);
+    MakeFile(disk.filePath("half"), 512 * 1024);
     EXPECT_EQ(FreeSpaceText(English), "512 kb available from 1,024 kb.");
-    MakeFile(dir.filePath("more"), 512 * 1024 - 4096);
+    MakeFile(disk.filePath("more"), 512 * 1024 - 4096);
     EXPECT_EQ(FreeSpaceText(English), "4,096 b available from 1,024 kb.");
     qint64 freeBytes = -1, totalBytes = -1;
     CurrentDiskSpace(freeBytes, totalBytes);

@@ -117,33 +117,9 @@ protected:
 
 // ---------------------------------------------------------------------------- output
 
-// A small tmpfs mounted for the life of the object.
-class SmallDisk
-{
-public:
-    explicit SmallDisk(const char *size)
-    {
-        mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                      QStringLiteral("-o"), QStringLiteral("size=") + QLatin1String(size),
-                                      QStringLiteral("tamsoret-faults"), dir_.path()}) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
-    }
-    bool mounted() const { return mounted_; }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    bool mounted_ = false;
-};
-
 TEST_F(Faults, OutputOnAFullDisk_SaysTheDiskIsFull_AndKeepsTheOldListing)
 {
-    SmallDisk disk("64k");
+    test::SmallDisk disk("64k");
     if (!disk.mounted())
         GTEST_SKIP() << "cannot mount a tmpfs here";
     FillFolder(listed.path(), 3000); // about 220 kB of listing

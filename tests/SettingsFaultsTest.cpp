@@ -144,28 +144,15 @@ TEST(SettingsStoreFaults, AnEmptyStoreFileGivesTheDefaultsWithoutAMessage)
 
 // A tmpfs of 64 KiB holding the configuration folder, filled up to the page the store
 // already takes and one more.
-class FullDisk
+class FullDisk : public test::SmallDisk
 {
 public:
-    FullDisk()
-    {
-        mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                      QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                      QStringLiteral("tamsoret-settings"), dir_.path()}) == 0;
-    }
-    ~FullDisk()
-    {
-        if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {dir_.path()});
-    }
-    bool mounted() const { return mounted_; }
-    QString path() const { return dir_.path(); }
+    FullDisk() : SmallDisk("64k") {}
 
     // Fills every free page, then frees one.
     void leaveOnePage()
     {
-        const QByteArray filler = QFile::encodeName(dir_.filePath(QStringLiteral("filler")));
+        const QByteArray filler = QFile::encodeName(filePath(QStringLiteral("filler")));
         const int fd = ::open(filler.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ASSERT_GE(fd, 0);
         const QByteArray page(4096, 'f');
@@ -181,9 +168,6 @@ public:
         ::close(fd);
     }
 
-private:
-    QTemporaryDir dir_;
-    bool mounted_ = false;
 };
 
 // An old store of one page that the chosen values make longer than a page, by less

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,6 +81,19 @@ qint64 LocalSeconds(int year, int month, int day, int hour, int minute, int seco
     tm.tm_sec = second;
     tm.tm_isdst = -1;
     return static_cast<qint64>(mktime(&tm));
+}
+
+SmallDisk::SmallDisk(const char *size)
+{
+    const QByteArray options = QByteArray("size=") + size;
+    mounted_ = dir_.isValid() && mount("tmpfs", QFile::encodeName(dir_.path()).constData(),
+                                       "tmpfs", 0, options.constData()) == 0;
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (mounted_)
+        umount(QFile::encodeName(dir_.path()).constData());
 }
 
 QByteArray ReadAll(const QString &path)

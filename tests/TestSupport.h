@@ -42,3 +42,28 @@ qint64 LocalSeconds(int year, int month, int day, int hour, int minute, int seco
 QByteArray ReadAll(const QString &path);
 
 } // namespace tamsoret::test
+
+#include <QTemporaryDir>
+
+namespace tamsoret::test {
+
+// A tmpfs of the given size ("64k", "1m") mounted on a temporary folder for the life of the
+// object. Root may mount one; elsewhere mounted() is false and the test skips.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const char *size);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+
+    bool mounted() const { return mounted_; }
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString &name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+} // namespace tamsoret::test

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -160,32 +159,9 @@ TEST_F(WriteListingFiles, APathNamingAFolderFailsAndLeavesTheFolder)
     EXPECT_EQ(Names(), QStringList({"Letters"}));
 }
 
-// A small tmpfs mounted for the life of the object.
-class SmallDisk
-{
-public:
-    SmallDisk()
-    {
-        mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                      QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                      QStringLiteral("tamsoret-test"), dir_.path()}) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (mounted_) QProcess::execute(QStringLiteral("umount"), {dir_.path()});
-    }
-    bool mounted() const { return mounted_; }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    bool mounted_ = false;
-};
-
 TEST(WriteListingOnAFullDisk, FailsAndLeavesTheExistingFileUntouched)
 {
-    SmallDisk disk;
+    test::SmallDisk disk("64k");
     if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
     const QString path = disk.path() + QStringLiteral("/listing.txt");
     const QByteArray old("Tamsoret - an older listing\r\n");
