@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ListingFont.h"
+
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -23,12 +25,6 @@ struct ListOptions {
     qint16 MarginLeft = 20;
     qint16 MarginTop = 25;
     qint16 MarginBottom = 30;
-};
-
-// The listing font, held by the main window's dialog component.
-struct ListingFont {
-    QString name = QStringLiteral("Courier New");
-    float size = 10.0f;
 };
 
 // The number at the start of a text (blanks, tabs and line feeds ignored anywhere; the

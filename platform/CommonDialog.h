@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/ListOptions.h"
+#include "platform/ListingFont.h"
 
 #include <QString>
 #include <QtGlobal>
