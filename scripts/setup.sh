@@ -17,6 +17,15 @@ packages=(
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
+# Installing needs root: as root, through sudo without a password, or with a password asked
+# on a terminal. Without any of them, say what is missing rather than wait for a password.
+need_root() {
+  [ "$(id -u)" -eq 0 ] && return 0
+  command -v sudo >/dev/null 2>&1 && { sudo -n true 2>/dev/null || (: </dev/tty) 2>/dev/null; } && return 0
+  echo "setup: $1 needs root: run bash scripts/setup.sh as root, or from a terminal as a user who may use sudo" >&2
+  exit 1
+}
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -25,6 +34,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
+  need_root "installing ${missing[*]}"
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 update -q
@@ -33,6 +43,7 @@ fi
 
 # Tests pin a few locales; generate them once.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
+  need_root "generating the locales en_US, de_DE and en_GB"
   for l in "en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8"; do
     grep -qxF "$l" /etc/locale.gen 2>/dev/null || echo "$l" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
   done

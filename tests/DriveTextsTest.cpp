@@ -59,6 +59,7 @@ class OneMegabyteDisk : public ::testing::Test
 protected:
     void SetUp() override
     {
+        TAMSORET_SKIP_UNLESS_ROOT("mounting a small tmpfs");
         if (!disk.mounted())
             GTEST_SKIP() << "cannot mount a tmpfs here";
     }

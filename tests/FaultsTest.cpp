@@ -2,7 +2,8 @@
 // start-up on a folder, OK, and the one message box that follows. Each case states its
 // input, the exact message the user sees, and what is left on disk. Only the message box,
 // the dialogs, the printer and the settings store are test doubles; folders and files
-// are real. Permission cases run in a child process as the unprivileged user "nobody".
+// are real. Permission cases run in a child process as the unprivileged user "nobody" (as
+// the tester when the tests do not run as root).
 
 #include "platform/Failure.h"
 #include "startup/frmMain.h"
@@ -21,8 +22,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tamsoret {
 namespace {
@@ -31,7 +35,8 @@ using test::CurrentFolderGuard;
 
 // One run of the program on a folder: start-up, then OK with file output to `output`
 // (or printing when it is empty). What the user saw and how the program ended.
-struct RunResult {
+struct RunResult
+{
     bool started = false;
     QStringList messages;
     int exitCode = -1;
@@ -45,7 +50,7 @@ RunResult RunListing(const QString &folder, const QString &output,
     test::FakeDialogs dialogs;
     test::FakePrinterProvider printers;
     test::MemorySettingsStore store;
-    MainWindowServices services{messages, dialogs, printers, store, LocaleFormat::fromLocale(),
+    MainWindowServices services{messages,   dialogs, printers, store, LocaleFormat::fromLocale(),
                                 Collation()};
     ProgramState state;
     RunResult result;
@@ -54,8 +59,7 @@ RunResult RunListing(const QString &folder, const QString &output,
         frmMain window(state, services);
         result.started = window.Form_Load(folder);
         if (result.started) {
-            if (betweenStartAndOK)
-                betweenStartAndOK();
+            if (betweenStartAndOK) betweenStartAndOK();
             window.chkFile->setChecked(!output.isEmpty());
             dialogs.file = output;
             window.cmdOK->click();
@@ -90,7 +94,8 @@ void FillFolder(const QString &folder, int count)
 {
     const QByteArray base = QFile::encodeName(folder);
     for (int i = 1; i <= count; ++i) {
-        const QByteArray name = base + "/file" + QByteArray::number(i).rightJustified(6, '0') + ".txt";
+        const QByteArray name =
+            base + "/file" + QByteArray::number(i).rightJustified(6, '0') + ".txt";
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ASSERT_GE(fd, 0);
         ::close(fd);
@@ -119,9 +124,9 @@ protected:
 
 TEST_F(Faults, OutputOnAFullDisk_SaysTheDiskIsFull_AndKeepsTheOldListing)
 {
+    TAMSORET_SKIP_UNLESS_ROOT("mounting a small tmpfs for a full disk");
     test::SmallDisk disk("64k");
-    if (!disk.mounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here";
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
     FillFolder(listed.path(), 3000); // about 220 kB of listing
     const QString out = disk.path() + QStringLiteral("/listing.txt");
     WriteFile(out, OldListing);
@@ -197,12 +202,11 @@ TEST_F(Faults, AFolderRemovedAfterStartUp_IsReportedWhenWritingAFile_AndNothingI
     const QString folder = listed.filePath(QStringLiteral("Old photos"));
     ASSERT_TRUE(QDir(listed.path()).mkdir(QStringLiteral("Old photos")));
     const QString out = outputs.filePath(QStringLiteral("listing.txt"));
-    const RunResult run = RunListing(folder, out, [&] {
-        ASSERT_TRUE(QDir(listed.path()).rmdir(QStringLiteral("Old photos")));
-    });
+    const RunResult run = RunListing(
+        folder, out, [&] { ASSERT_TRUE(QDir(listed.path()).rmdir(QStringLiteral("Old photos"))); });
     ASSERT_EQ(run.messages.size(), 1);
-    EXPECT_EQ(run.messages[0], Message(QStringLiteral("Cannot return to the listed folder"),
-                                       folder, qt_error_string(ENOENT)));
+    EXPECT_EQ(run.messages[0], Message(QStringLiteral("Cannot return to the listed folder"), folder,
+                                       qt_error_string(ENOENT)));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(FilesIn(outputs.path()).isEmpty());
 }
@@ -230,23 +234,17 @@ const char ChildOutput[] = "TAMSORET_FAULTS_OUTPUT";
 // what the user saw, one message a line with its line breaks as "|".
 TEST(FaultsChild, DISABLED_ListingRun)
 {
-    const RunResult run = RunListing(qEnvironmentVariable(ChildFolder),
-                                     qEnvironmentVariable(ChildOutput));
+    const RunResult run =
+        RunListing(qEnvironmentVariable(ChildFolder), qEnvironmentVariable(ChildOutput));
     for (const QString &message : run.messages)
         std::printf("message: %s\n", qPrintable(QString(message).replace(u'\r', u'|')));
     std::printf("exit: %d\n", run.exitCode);
 }
 
-bool CanRunAsNobody()
-{
-    return QProcess::execute(QStringLiteral("setpriv"),
-                             {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                              QStringLiteral("--clear-groups"), QStringLiteral("true")}) == 0;
-}
-
 // The child's report: its messages (line breaks as "|") and exit status; nothing when the
 // child did not run to its end.
-struct ChildReport {
+struct ChildReport
+{
     bool ran = false;
     QStringList messages;
     int exitCode = -1;
@@ -254,56 +252,43 @@ struct ChildReport {
 
 ChildReport RunAsNobody(const QString &folder, const QString &output)
 {
-    QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(ChildFolder), folder);
     env.insert(QString::fromLatin1(ChildOutput), output);
     env.insert(QStringLiteral("HOME"), QDir::tempPath());
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    child.start(QStringLiteral("setpriv"),
-                {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                 QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                 QStringLiteral("--gtest_also_run_disabled_tests"),
-                 QStringLiteral("--gtest_filter=FaultsChild.DISABLED_ListingRun")});
+    const test::ChildRun child =
+        test::RunChildTestUnprivileged("FaultsChild.DISABLED_ListingRun", env);
     ChildReport report;
-    if (!child.waitForFinished(120000)) {
-        child.kill();
-        child.waitForFinished();
-        return report;
-    }
-    const QString output_ = QString::fromLocal8Bit(child.readAllStandardOutput());
-    report.ran = child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 &&
-                 output_.contains(QStringLiteral("[  PASSED  ] 1 test"));
-    for (const QString &line : output_.split(u'\n')) {
+    report.ran = child.passed();
+    for (const QString &line : QString::fromLocal8Bit(child.out).split(u'\n')) {
         if (line.startsWith(QStringLiteral("message: ")))
             report.messages << line.mid(9);
         else if (line.startsWith(QStringLiteral("exit: ")))
             report.exitCode = line.mid(6).toInt();
     }
-    if (!report.ran)
-        std::printf("%s\n%s\n", qPrintable(output_), child.readAllStandardError().constData());
     return report;
 }
 
-// The temporary folders are root's: open them to others as the case needs.
-void Mode(const QString &path, mode_t mode)
-{
-    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString();
-}
-
+// Run as nobody when we are root, else as the tester: the modes deny the owner and the
+// others alike, and the guards give the owner its rights back for the clean-up.
 class FaultsAsNobody : public Faults
 {
 protected:
     void SetUp() override
     {
-        if (!CanRunAsNobody())
-            GTEST_SKIP() << "cannot run a process as nobody here";
         Faults::SetUp();
-        Mode(listed.path(), 0755);
-        Mode(outputs.path(), 0755);
+        listedMode.emplace(listed.path(), 0755);
+        outputsMode.emplace(outputs.path(), 0555);
     }
+    void Mode(const QString &path, unsigned mode)
+    {
+        guards.emplace_back(std::make_unique<test::ModeGuard>(path, mode));
+    }
+
+    std::optional<test::ModeGuard> listedMode;
+    std::optional<test::ModeGuard> outputsMode;
+    std::vector<std::unique_ptr<test::ModeGuard>> guards;
 };
 
 TEST_F(FaultsAsNobody, OutputInAFolderTheUserCannotWrite_SaysPermissionDenied_AndCreatesNothing)
@@ -343,7 +328,7 @@ TEST_F(FaultsAsNobody, OutputOverAFileTheUserCannotWrite_SaysSo_AndLeavesItUntou
 TEST_F(FaultsAsNobody, AFolderTheUserCannotRead_IsNamedWithPermissionDenied_AndNothingIsWritten)
 {
     // Entered (the search bit is set) but not readable.
-    Mode(listed.path(), 0711);
+    Mode(listed.path(), 0311);
     Mode(outputs.path(), 0777);
     const QString out = outputs.filePath(QStringLiteral("listing.txt"));
     const ChildReport report = RunAsNobody(listed.path(), out);
@@ -356,7 +341,7 @@ TEST_F(FaultsAsNobody, AFolderTheUserCannotRead_IsNamedWithPermissionDenied_AndN
 
 TEST_F(FaultsAsNobody, AFolderTheUserCannotEnter_GivesTheUsageMessage)
 {
-    Mode(listed.path(), 0700);
+    Mode(listed.path(), 0000);
     const ChildReport report = RunAsNobody(listed.path(), QString());
     ASSERT_TRUE(report.ran);
     EXPECT_EQ(report.messages, QStringList({UsageMessageText().replace(u'\r', u'|')}));

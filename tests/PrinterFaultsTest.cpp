@@ -43,6 +43,7 @@ protected:
             GTEST_SKIP() << "no CUPS scheduler running";
         if (!QFile::exists(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")))
             GTEST_SKIP() << "cups-pdf is not installed";
+        TAMSORET_SKIP_UNLESS_ROOT("adding a CUPS queue of its own");
         queue_ = QStringLiteral("TamsoretFaults%1").arg(QCoreApplication::applicationPid());
         ASSERT_EQ(RunTool(QStringLiteral("lpadmin"),
                       {QStringLiteral("-p"), queue_, QStringLiteral("-E"), QStringLiteral("-v"),

@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,8 +100,8 @@ TEST(SettingsStoreFaults, GarbageAroundReadableLinesGivesThemAndOKReplacesTheSto
     // and nothing else, and said the disk might be full.
     QTemporaryDir dir;
     StoreAt at(dir.filePath(QStringLiteral("store")));
-    static const char bytes[] =
-        "\xff\xfe\x01" "binary\x02\n[Settings]\nOrderBy=4\nShow=00001\n\x80\x81=\xfe\n";
+    static const char bytes[] = "\xff\xfe\x01"
+                                "binary\x02\n[Settings]\nOrderBy=4\nShow=00001\n\x80\x81=\xfe\n";
     at.write(QByteArray(bytes, sizeof bytes - 1));
     ListOptions loaded;
     ListingFont font;
@@ -159,15 +160,13 @@ public:
         off_t size = 0;
         for (;;) {
             const ssize_t n = ::write(fd, page.constData(), size_t(page.size()));
-            if (n <= 0)
-                break;
+            if (n <= 0) break;
             size += n;
         }
         ASSERT_EQ(errno, ENOSPC);
         ASSERT_EQ(::ftruncate(fd, size > 4096 ? (size - 4096) / 4096 * 4096 : 0), 0);
         ::close(fd);
     }
-
 };
 
 // An old store of one page that the chosen values make longer than a page, by less
@@ -189,9 +188,9 @@ QByteArray OldStoreJustUnderAPage(const QString &scratch)
 
 TEST(SettingsStoreFaults, OKOnAFullDiskFailsNamingTheFileAndLeavesTheOldStoreWhole)
 {
+    TAMSORET_SKIP_UNLESS_ROOT("mounting a small tmpfs for a full disk");
     FullDisk disk;
-    if (!disk.mounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here";
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
     QTemporaryDir scratch;
     const QByteArray old = OldStoreJustUnderAPage(scratch.path());
     ASSERT_LE(old.size(), 4096);
@@ -214,7 +213,7 @@ TEST(SettingsStoreFaults, OKOnAFullDiskFailsNamingTheFileAndLeavesTheOldStoreWho
               QStringList({QStringLiteral("Tamsoret 2.0.conf")}));
 }
 
-// Runs in a child process as nobody: loads the store of the folder in the environment
+// Runs in a child process as an unprivileged user: loads the store of the folder in the environment
 // and prints what start-up would show, one message a line with its breaks as "|".
 const char ChildStoreFolder[] = "TAMSORET_STORE_FOLDER";
 
@@ -232,40 +231,31 @@ TEST(SettingsStoreChild, DISABLED_LoadsAndReports)
 
 TEST(SettingsStoreFaults, AStoreTheUserCannotReadIsReportedAtStartUpAndTheDefaultsAreUsed)
 {
-    if (QProcess::execute(QStringLiteral("setpriv"),
-                          {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                           QStringLiteral("--clear-groups"), QStringLiteral("true")}) != 0)
-        GTEST_SKIP() << "cannot run a process as nobody here";
     QTemporaryDir dir;
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     StoreAt at(dir.path());
     at.write("[Settings]\nMarginLeft=11\n");
-    ASSERT_EQ(chmod(QFile::encodeName(at.path).constData(), 0600), 0);
+    test::ModeGuard top(dir.path(), 0755);
+    std::optional<test::ModeGuard> unreadable;
+    unreadable.emplace(at.path, 0200);
 
-    QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(ChildStoreFolder), dir.path());
     env.insert(QStringLiteral("HOME"), QDir::tempPath());
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    child.setProcessEnvironment(env);
-    child.start(QStringLiteral("setpriv"),
-                {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                 QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                 QStringLiteral("--gtest_also_run_disabled_tests"),
-                 QStringLiteral("--gtest_filter=SettingsStoreChild.DISABLED_LoadsAndReports")});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
-    ASSERT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    const test::ChildRun child =
+        test::RunChildTestUnprivileged("SettingsStoreChild.DISABLED_LoadsAndReports", env, 60000);
+    ASSERT_TRUE(child.passed());
+    const QString output = QString::fromLocal8Bit(child.out);
     QStringList messages;
     for (const QString &line : output.split(u'\n')) {
-        if (line.startsWith(QStringLiteral("message: ")))
-            messages << line.mid(9);
+        if (line.startsWith(QStringLiteral("message: "))) messages << line.mid(9);
     }
     // Before, nothing was said: the user's options were silently replaced by the defaults.
     EXPECT_EQ(messages, QStringList({QStringLiteral("The stored options cannot be read; the "
                                                     "defaults are used.|") +
                                      at.path + u'|' + qt_error_string(EACCES)}));
     EXPECT_TRUE(output.contains(QStringLiteral("margin: 20\n"))) << output.toStdString();
+    unreadable.reset();
     EXPECT_EQ(test::ReadAll(at.path), QByteArray("[Settings]\nMarginLeft=11\n"));
 }
 

@@ -304,28 +304,25 @@ TEST(SettingsChild, DISABLED_SavingFailsWithAMessageNamingTheFile)
     }
 }
 
-// Runs one child test; the exit status of the child, or -1 when it could not start.
+// Runs one child test, as the tester or as someone whom permission bits stop; the exit status
+// of the child, or 1 when its test did not run to its end.
 int RunChild(const char *test, const QString &xdgFolder, bool unprivileged)
 {
-    QStringList arguments{QStringLiteral("--gtest_also_run_disabled_tests"),
-                          QStringLiteral("--gtest_filter=SettingsChild.DISABLED_") +
-                              QString::fromLatin1(test)};
-    QString program = QCoreApplication::applicationFilePath();
-    if (unprivileged) {
-        arguments.prepend(program);
-        arguments = QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                                QStringLiteral("--clear-groups")} +
-                    arguments;
-        program = QStringLiteral("setpriv");
-    }
-    QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), xdgFolder);
     env.insert(QStringLiteral("HOME"), xdgFolder);
     env.insert(QString::fromLatin1(ChildFolderVariable), xdgFolder);
+    const QByteArray name = QByteArray("SettingsChild.DISABLED_") + test;
+    if (unprivileged) {
+        const test::ChildRun child = test::RunChildTestUnprivileged(name.constData(), env, 60000);
+        return child.passed() ? 0 : 1;
+    }
+    QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(program, arguments);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_also_run_disabled_tests"),
+                 QStringLiteral("--gtest_filter=") + QString::fromLatin1(name)});
     if (!child.waitForFinished(60000)) return -1;
     const QByteArray output = child.readAll();
     if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0 ||
@@ -345,28 +342,18 @@ TEST(SettingsStore, LivesInTamsoretUnderTheConfigurationFolder)
     EXPECT_TRUE(test::ReadAll(file).contains("Show=11111"));
 }
 
-bool CanRunUnprivileged()
-{
-    return QProcess::execute(QStringLiteral("setpriv"),
-                             {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                              QStringLiteral("--clear-groups"), QStringLiteral("true")}) == 0;
-}
-
 TEST(SettingsStore, SavingIntoAFolderTheUserCannotWriteFails)
 {
-    if (!CanRunUnprivileged()) GTEST_SKIP() << "cannot run a process as nobody here";
     QTemporaryDir dir;
-    // A configuration folder that nobody may enter but not change, holding no store yet.
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    // A configuration folder the user may enter but not change, holding no store yet.
+    test::ModeGuard closed(dir.path(), 0555);
     EXPECT_EQ(RunChild("SavingFailsWithAMessageNamingTheFile", dir.path(), true), 0);
     EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("/Tamsoret")));
 }
 
 TEST(SettingsStore, SavingOverAStoreTheUserCannotWriteFailsAndKeepsIt)
 {
-    if (!CanRunUnprivileged()) GTEST_SKIP() << "cannot run a process as nobody here";
     QTemporaryDir dir;
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/Tamsoret")));
     const QString file = dir.path() + QStringLiteral("/Tamsoret/Tamsoret 2.0.conf");
     {
@@ -374,6 +361,10 @@ TEST(SettingsStore, SavingOverAStoreTheUserCannotWriteFailsAndKeepsIt)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("[Settings]\nShow=11111\n");
     }
+    // Neither the store nor its folder may be changed (a new file renamed over it would do).
+    test::ModeGuard top(dir.path(), 0555);
+    test::ModeGuard folder(dir.path() + QStringLiteral("/Tamsoret"), 0555);
+    test::ModeGuard store(file, 0444);
     EXPECT_EQ(RunChild("SavingFailsWithAMessageNamingTheFile", dir.path(), true), 0);
     EXPECT_EQ(test::ReadAll(file), QByteArray("[Settings]\nShow=11111\n"));
 }

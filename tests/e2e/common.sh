@@ -50,6 +50,23 @@ e2e_skip() {
   exit 0
 }
 
+# Ends the script as skipped for lack of rights: exit status 77, which CTest counts as
+# skipped, after one line saying what root is needed for. scripts/test.sh collects these
+# lines (the file TAMSORET_RIGHTS_LOG names) to run the scripts again through sudo or to
+# count them.
+e2e_skip_rights() {
+  printf '%s: SKIP: needs root: %s\n' "$E2E_NAME" "$*"
+  if [ -n "${TAMSORET_RIGHTS_LOG:-}" ]; then
+    printf 'e2e_%s\t%s\n' "$E2E_NAME" "$*" >>"$TAMSORET_RIGHTS_LOG" || true
+  fi
+  exit 77
+}
+
+# e2e_need_root WHAT: goes on as root, skips for lack of rights otherwise.
+e2e_need_root() {
+  [ "$(id -u)" -eq 0 ] || e2e_skip_rights "$@"
+}
+
 e2e_pass() {
   printf '%s: PASS\n' "$E2E_NAME"
   exit 0
@@ -115,6 +132,31 @@ e2e_init() {
   export LC_ALL=${LC_ALL:-C.UTF-8}
 }
 
+# e2e_unprivileged PROGRAM: someone whom permission bits stop, for the permission cases.
+# As root that is the user nobody, with a home of its own and a copy of PROGRAM (the build
+# folder may lie where nobody cannot reach it, such as /root); otherwise it is the tester,
+# and the cases give their folders and files modes that deny the owner as well. Sets
+# AS_OTHER (a command prefix) and OTHER_PROGRAM.
+AS_OTHER=()
+OTHER_PROGRAM=""
+e2e_unprivileged() {
+  local program=$1 other="$E2E_TMP/nobody"
+  if [ "$(id -u)" -ne 0 ]; then
+    AS_OTHER=(env)
+    OTHER_PROGRAM=$program
+    return 0
+  fi
+  chmod 755 "$E2E_TMP"
+  mkdir -p "$other/config" "$other/runtime" "$other/bin"
+  cp -- "$program" "$other/bin/" || e2e_fail "cannot copy $program for nobody"
+  chown -R nobody:nogroup "$other"
+  chmod 755 "$other" "$other/bin"
+  chmod 700 "$other/runtime"
+  AS_OTHER=(setpriv --reuid=nobody --regid=nogroup --clear-groups
+    env HOME="$other" XDG_CONFIG_HOME="$other/config" XDG_RUNTIME_DIR="$other/runtime")
+  OTHER_PROGRAM="$other/bin/$(basename -- "$program")"
+}
+
 # The build folder that holds PROGRAM: the nearest folder above it with a CMakeCache.txt.
 e2e_build_dir() {
   local dir
@@ -168,13 +210,17 @@ e2e_windows() {
   done | sort -n
 }
 
-# e2e_wait_new_window BEFORE [TIMEOUT]: waits until a viewable top-level window exists
+# e2e_wait_new_window BEFORE [TIMEOUT [PID]]: waits until a viewable top-level window exists
 # that is not among BEFORE (an e2e_windows listing) and prints its id. When several
-# appeared, the one created last. Returns 1 after TIMEOUT seconds (default 15).
+# appeared, the one created last. Returns 1 after TIMEOUT seconds (default 15), or as soon
+# as the program PID has ended, when one is given.
 e2e_wait_new_window() {
-  local before=$1 timeout=${2:-15} now new deadline
+  local before=$1 timeout=${2:-15} pid=${3:-} now new deadline
   deadline=$((SECONDS + timeout))
   while ((SECONDS < deadline)); do
+    if [ -n "$pid" ] && ! e2e_running "$pid"; then
+      return 1
+    fi
     now=$(e2e_windows)
     new=$(comm -13 <(printf '%s\n' "$before" | sort) <(printf '%s\n' "$now" | sort) | sed '/^$/d')
     if [ -n "$new" ]; then
@@ -234,6 +280,12 @@ e2e_start() {
 
 # The output of a program started by e2e_start, by its pid.
 e2e_program_log() { cat -- "$E2E_TMP/program-$1.log" 2>/dev/null || true; }
+
+# e2e_running PID: the program runs (it has not ended; an ended one that was not collected
+# yet shows as a zombie).
+e2e_running() {
+  kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]
+}
 
 # e2e_wait_exit PID [TIMEOUT]: waits for a program started by e2e_start to end and sets
 # E2E_STATUS to its exit status. Returns 1 when it still runs after TIMEOUT seconds
@@ -300,7 +352,7 @@ e2e_save_listing() {
 e2e_answer_box() {
   local name=$1 timeout=$2 box
   BOX=0
-  if box=$(e2e_wait_new_window "$E2E_BEFORE" "$timeout"); then
+  if box=$(e2e_wait_new_window "$E2E_BEFORE" "$timeout" "$E2E_PID"); then
     BOX=1
     import -window "$box" "$E2E_TMP/$name.png" 2>/dev/null || true
     e2e_keys "$box" Return

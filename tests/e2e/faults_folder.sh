@@ -7,8 +7,8 @@
 #     else, the sizes in full;
 #   - entries removed while the folder is scanned: exit status 0, and the summary counts
 #     exactly the entry lines written;
-#   - as the unprivileged user nobody, a folder that can be entered but not read: a
-#     message box, exit status 1, nothing written.
+#   - as an unprivileged user (nobody when run as root, else the tester), a folder that
+#     can be entered but not read: a message box, exit status 1, nothing written.
 #
 #   bash tests/e2e/faults_folder.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -20,23 +20,21 @@ e2e_start_xvfb
 chmod 755 "$E2E_TMP"
 export TZ=Europe/Amsterdam LC_ALL=C.UTF-8
 
-mkdir -p "$E2E_TMP/nobody/config" "$E2E_TMP/nobody/runtime" "$E2E_TMP/out"
-chown -R nobody:nogroup "$E2E_TMP/nobody"
-chmod 700 "$E2E_TMP/nobody/runtime"
+mkdir -p "$E2E_TMP/out"
 chmod 777 "$E2E_TMP/out"
-as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups
-  env HOME="$E2E_TMP/nobody" XDG_CONFIG_HOME="$E2E_TMP/nobody/config"
-  XDG_RUNTIME_DIR="$E2E_TMP/nobody/runtime")
+e2e_unprivileged "$program"
 
-# list_to_file NAME FOLDER OUTPUT [COMMAND PREFIX...]: starts the program on FOLDER, ticks
+# list_to_file NAME FOLDER OUTPUT [PROGRAM [COMMAND PREFIX...]]: starts PROGRAM (the built
+# one when none is given) on FOLDER, ticks
 # "To file", presses OK, types OUTPUT into the save dialog and presses Enter; AFTER_SAVE
 # (a command, may be empty) runs right then. Answers a message box if one comes. Sets BOX
 # (1 when a box was shown) and E2E_STATUS.
 AFTER_SAVE=""
 list_to_file() {
-  local name=$1 folder=$2 output=$3
+  local name=$1 folder=$2 output=$3 run=${4:-$program}
   shift 3
-  e2e_save_listing "$name" "$program" "$folder" "$output" "$@"
+  shift || true
+  e2e_save_listing "$name" "$run" "$folder" "$output" "$@"
   [ -z "$AFTER_SAVE" ] || eval "$AFTER_SAVE"
   e2e_answer_box "$name" 5
 }
@@ -108,8 +106,9 @@ e2e_log "vanishing: $listed of 30001 entries listed while they were removed"
 closed="$E2E_TMP/closed"
 mkdir -p "$closed"
 : >"$closed/secret.txt"
-chmod 711 "$closed"
-list_to_file unreadable "$closed" "$E2E_TMP/out/unreadable.txt" "${as_nobody[@]}"
+chmod 311 "$closed"
+e2e_on_exit "chmod 700 '$closed'"
+list_to_file unreadable "$closed" "$E2E_TMP/out/unreadable.txt" "$OTHER_PROGRAM" "${AS_OTHER[@]}"
 [ "$BOX" = 1 ] && [ "$E2E_STATUS" = 1 ] || e2e_fail "unreadable: box $BOX, status $E2E_STATUS"
 [ ! -e "$E2E_TMP/out/unreadable.txt" ] || e2e_fail "unreadable: a listing was written"
 e2e_pass

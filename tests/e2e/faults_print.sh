@@ -14,6 +14,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/printer-setup.sh"
 
 program=${1:?usage: faults_print.sh <built tamsoret>}
 [ -x "$program" ] || e2e_fail "no program at $program"
+e2e_need_root "adding a CUPS queue of its own"
 e2e_init
 ensure_pdf_printer || e2e_fail "cannot start CUPS with the cups-pdf backend"
 e2e_start_xvfb

@@ -5,20 +5,15 @@
 #
 #   bash tests/e2e/package.sh <built tamsoret>
 #
-# Installs into the system: it runs as root (CI does), or through sudo.
+# Installs into the system: it needs root (scripts/test.sh runs it through sudo when it may).
 # shellcheck source=tests/e2e/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 program=${1:?usage: package.sh <built tamsoret>}
 [ -x "$program" ] || e2e_skip "no program at $program: build the tamsoret target first"
 e2e_require cmake cpack dpkg dpkg-deb apt-get
+e2e_need_root "installing the package with apt-get"
 e2e_init
-
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null 2>&1 || e2e_fail "must run as root, or with sudo at hand"
-  sudo_cmd=(sudo -n)
-fi
 export DEBIAN_FRONTEND=noninteractive
 
 build=$(e2e_build_dir "$program") || e2e_fail "no build folder above $program"
@@ -56,14 +51,14 @@ removed=false
 # then not find it. Purge only what dpkg still knows.
 purge_package() {
   if dpkg-query -W tamsoret >/dev/null 2>&1; then
-    "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 purge -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1
+    apt-get -o DPkg::Lock::Timeout=300 purge -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1
   fi
 }
 # Whatever happens below, the system is left without the package.
 # shellcheck disable=SC2016 # evaluated at exit, when $removed tells what is left to do
 e2e_on_exit '$removed || purge_package'
 
-"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -q "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
+apt-get -o DPkg::Lock::Timeout=300 install -y -q "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
   e2e_fail "apt-get install: $(tail -n 30 "$E2E_TMP/apt.log")"
 dpkg-query -W -f='${Status}' tamsoret 2>/dev/null | grep -q 'install ok installed' ||
   e2e_fail "tamsoret is not installed after apt-get install"
@@ -118,7 +113,7 @@ grep -qF 'Notes.txt' "$listing" || e2e_fail "the listing lacks Notes.txt"
 
 # ------------------------------------------------------------------ remove and purge
 
-"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 remove -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1 ||
+apt-get -o DPkg::Lock::Timeout=300 remove -y -q tamsoret >>"$E2E_TMP/apt.log" 2>&1 ||
   e2e_fail "apt-get remove: $(tail -n 30 "$E2E_TMP/apt.log")"
 purge_package || e2e_fail "apt-get purge: $(tail -n 30 "$E2E_TMP/apt.log")"
 # shellcheck disable=SC2034 # read by the exit hook

@@ -11,7 +11,10 @@ program=${1:?usage: print.sh <built tamsoret>}
 [ -x "$program" ] || e2e_fail "no program at $program"
 e2e_require pdftotext pdfinfo
 e2e_init
-ensure_pdf_printer || e2e_fail "cannot set up the cups-pdf default printer"
+if ! ensure_pdf_printer; then
+  [ "$(id -u)" -eq 0 ] || e2e_skip_rights "a default printer: the cups-pdf queue, which only root can add"
+  e2e_fail "cannot set up the cups-pdf default printer"
+fi
 e2e_start_xvfb
 
 folder="$E2E_TMP/many"
