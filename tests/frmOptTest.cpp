@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
@@ -25,6 +26,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -503,7 +505,9 @@ TEST(frmOpt, AChosenFontTakesEffectAtOnceAndIsSavedOnlyByOK)
     auto w = o.open();
     w->cmdFont->click();
     EXPECT_EQ(o.dialogs.fontCalls, 1);
-    EXPECT_EQ(o.dialogs.fontShownWith.name, QStringLiteral("Courier New"));
+    // Shown on the installed face the listing prints in, not on a name the dialog lacks.
+    EXPECT_EQ(o.dialogs.fontShownWith.name,
+              QFontInfo(QFont(QStringLiteral("Courier New"))).family());
     EXPECT_EQ(o.CD.Flags, 3);
     EXPECT_EQ(o.CD.Font.name, QStringLiteral("Arial"));
     EXPECT_EQ(o.CD.Font.size, 12.0f);
@@ -790,4 +794,28 @@ TEST(frmOpt, RightMarginOnTheRealDefaultPrinter)
     EXPECT_GT(letters, 100.0);
     EXPECT_EQ(w.txtRight->text(), QString::number(expected, 'f', 0));
     EXPECT_EQ(w.lblFont->text(), QStringLiteral("Courier New, 10 pts"));
+}
+
+TEST(frmOpt, TheRealFontDialogStartsOnThePrintedFaceAndOKUnchangedKeepsTheStoredName)
+{
+    Options o;
+    QtDialogService realDialogs;
+    CommonDialog CD{realDialogs};
+    const OptionsContext context{o.options, CD, o.store, o.printers, o.messages};
+    frmOpt w(context, &o.owner);
+    w.show();
+    QFont shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFontDialog *>(modal))
+            shown = dialog->currentFont();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    w.cmdFont->click();
+    EXPECT_EQ(shown.family(), QFontInfo(QFont(QStringLiteral("Courier New"))).family());
+    EXPECT_EQ(shown.pointSizeF(), 10.0);
+    EXPECT_EQ(w.lblFont->text(), QStringLiteral("Courier New, 10 pts"));
+    w.cmdOK->click();
+    EXPECT_EQ(stored(o.store, "FontName"), QStringLiteral("Courier New"));
+    EXPECT_EQ(stored(o.store, "FontSize"), QStringLiteral("10"));
 }
