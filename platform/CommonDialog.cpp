@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <QStringList>
 
+#include <cmath>
+
 namespace tamsoret {
 
 QString QtNameFilter(const QString &filter)
@@ -63,21 +65,26 @@ QString ResolvedFamily(const QString &name)
     return QFontInfo(QFont(name)).family();
 }
 
-ListingFont ConfirmedFont(const ListingFont &current, const QString &shown,
+ListingFont ConfirmedFont(const ListingFont &current, const ListingFont &shown,
                           const ListingFont &chosen)
 {
     ListingFont confirmed = chosen;
-    if (chosen.name.compare(shown, Qt::CaseInsensitive) == 0)
+    if (chosen.name.compare(shown.name, Qt::CaseInsensitive) == 0)
         confirmed.name = current.name;
+    if (chosen.size == shown.size)
+        confirmed.size = current.size;
     return confirmed;
 }
 
 bool CommonDialog::ShowFont(QWidget *owner)
 {
     // The dialog knows installed families only: started on any other name it falls back to
-    // the first family of its list, and OK would switch the listing to that face.
-    const QString shown = ResolvedFamily(Font.name);
-    const auto chosen = dialogs_.chooseFont(owner, {shown, Font.size});
+    // the first family of its list, and OK would switch the listing to that face. Its sizes
+    // are whole points; a stored 10.5 shows as 11.
+    ListingFont shown{ResolvedFamily(Font.name), Font.size};
+    if (Font.size > 0)
+        shown.size = std::round(Font.size);
+    const auto chosen = dialogs_.chooseFont(owner, shown);
     if (!chosen)
         return false;
     Font = ConfirmedFont(Font, shown, *chosen);

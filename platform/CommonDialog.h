@@ -58,10 +58,10 @@ private:
 // where it is not installed itself.
 QString ResolvedFamily(const QString &name);
 
-// The listing font after the font dialog, shown on the family `shown`, returned `chosen`. A
-// family left as shown keeps the name it was stored under, so that the store does not change
-// for a face that prints the same.
-ListingFont ConfirmedFont(const ListingFont &current, const QString &shown,
+// The listing font after the font dialog, shown on `shown`, returned `chosen`. A family or
+// size left as shown keeps what was stored, so that OK alone changes neither the store nor
+// the printed face.
+ListingFont ConfirmedFont(const ListingFont &current, const ListingFont &shown,
                           const ListingFont &chosen);
 
 // "Text files|*.txt" as a Qt name filter: "Text files (*.txt)".
