@@ -7,6 +7,7 @@
 #include "tests/Doubles.h"
 #include "tests/TestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -818,4 +819,32 @@ TEST(frmOpt, TheRealFontDialogStartsOnThePrintedFaceAndOKUnchangedKeepsTheStored
     w.cmdOK->click();
     EXPECT_EQ(stored(o.store, "FontName"), QStringLiteral("Courier New"));
     EXPECT_EQ(stored(o.store, "FontSize"), QStringLiteral("10"));
+}
+
+TEST(frmOpt, ControlsWithoutACaptionOfTheirOwnAreNamedForScreenReaders)
+{
+    Options o;
+    auto w = o.open();
+    const std::pair<QWidget *, const char *> named[] = {
+        {w->optName, "Order by Name"}, {w->optDOS, "Order by MS-DOS Name"},
+        {w->optSize, "Order by Size"}, {w->optTime, "Order by Date/Time"},
+        {w->optAZ, "A to Z"},          {w->optZA, "Z to A"},
+        {w->txtLeft, "Left margin"},   {w->txtRight, "Right margin, computed"},
+        {w->txtTop, "Top margin"},     {w->txtBottom, "Bottom margin"},
+    };
+    for (const auto &[control, name] : named) {
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(spoken, nullptr) << name;
+        EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(name));
+        if (qobject_cast<QLineEdit *>(control)) {
+            EXPECT_EQ(spoken->text(QAccessible::Description), QStringLiteral("millimetres"));
+        }
+    }
+    for (QWidget *control : w->findChildren<QWidget *>()) {
+        if (control->focusPolicy() != Qt::NoFocus) {
+            EXPECT_FALSE(
+                QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->objectName().toStdString();
+        }
+    }
 }
