@@ -802,49 +802,43 @@ TEST(frmOpt, TheRealFontDialogStartsOnThePrintedFaceAndOKUnchangedKeepsTheStored
     Options o;
     QtDialogService realDialogs;
     CommonDialog CD{realDialogs};
-    const OptionsContext context{o.options, CD, o.store, o.printers, o.messages};
-    frmOpt w(context, &o.owner);
-    w.show();
+    frmOpt w({o.options, CD, o.store, o.printers, o.messages}, &o.owner);
     QFont shown;
     QTimer::singleShot(0, [&shown] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QFontDialog *>(modal))
+        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget()))
             shown = dialog->currentFont();
-        QTest::keyClick(modal, Qt::Key_Return);
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
     });
     w.cmdFont->click();
-    EXPECT_EQ(shown.family(), QFontInfo(QFont(QStringLiteral("Courier New"))).family());
-    EXPECT_EQ(shown.pointSizeF(), 10.0);
+    EXPECT_EQ(shown.family() + u' ' + QString::number(shown.pointSizeF()),
+              QFontInfo(QFont(QStringLiteral("Courier New"))).family() + QStringLiteral(" 10"));
     EXPECT_EQ(w.lblFont->text(), QStringLiteral("Courier New, 10 pts"));
     w.cmdOK->click();
     EXPECT_EQ(stored(o.store, "FontName"), QStringLiteral("Courier New"));
-    EXPECT_EQ(stored(o.store, "FontSize"), QStringLiteral("10"));
 }
 
-TEST(frmOpt, ControlsWithoutACaptionOfTheirOwnAreNamedForScreenReaders)
+TEST(frmOpt, EveryControlHasANameAScreenReaderCanSpeak)
 {
     Options o;
     auto w = o.open();
-    const std::pair<QWidget *, const char *> named[] = {
-        {w->optName, "Order by Name"}, {w->optDOS, "Order by MS-DOS Name"},
-        {w->optSize, "Order by Size"}, {w->optTime, "Order by Date/Time"},
-        {w->optAZ, "A to Z"},          {w->optZA, "Z to A"},
-        {w->txtLeft, "Left margin"},   {w->txtRight, "Right margin, computed"},
-        {w->txtTop, "Top margin"},     {w->txtBottom, "Bottom margin"},
-    };
-    for (const auto &[control, name] : named) {
-        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(spoken, nullptr) << name;
-        EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(name));
+    const QMap<QString, QString> named = {
+        {"optName", "Order by Name"}, {"optDOS", "Order by MS-DOS Name"},
+        {"optSize", "Order by Size"}, {"optTime", "Order by Date/Time"},
+        {"optAZ", "A to Z"},          {"optZA", "Z to A"},
+        {"txtLeft", "Left margin"},   {"txtRight", "Right margin, computed"},
+        {"txtTop", "Top margin"},     {"txtBottom", "Bottom margin"}};
+    qsizetype seen = 0;
+    for (QWidget *control : w->findChildren<QWidget *>()) {
+        const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
+        const QString name = spoken->text(QAccessible::Name), id = control->objectName();
+        EXPECT_TRUE(control->focusPolicy() == Qt::NoFocus || !name.isEmpty()) << id.toStdString();
+        if (named.contains(id)) {
+            ++seen;
+            EXPECT_EQ(name, named[id]);
+        }
         if (qobject_cast<QLineEdit *>(control)) {
             EXPECT_EQ(spoken->text(QAccessible::Description), QStringLiteral("millimetres"));
         }
     }
-    for (QWidget *control : w->findChildren<QWidget *>()) {
-        if (control->focusPolicy() != Qt::NoFocus) {
-            EXPECT_FALSE(
-                QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
-                << control->objectName().toStdString();
-        }
-    }
+    EXPECT_EQ(seen, named.size());
 }
