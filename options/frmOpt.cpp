@@ -116,16 +116,18 @@ void frmOpt::buildControls()
     // own, or keyboard navigation would take all six for one group.
     orderGroup_ = new QButtonGroup(this);
     connect(orderGroup_, &QButtonGroup::buttonToggled, this, &frmOpt::keepTabStopOnSelection);
-    auto orderButton = [this, &place](const char *name, int top, int code) {
+    // Without a caption of their own, the buttons are named for screen readers.
+    auto orderButton = [this, &place](const char *name, int top, int code, const QString &spoken) {
         auto *b = new QRadioButton(this);
+        b->setAccessibleName(spoken);
         place(b, name, 1680, top, 255, 255);
         orderGroup_->addButton(b, code);
         return b;
     };
-    optName = orderButton("optName", 960, OrderByName);
-    optDOS = orderButton("optDOS", 1200, OrderByDOS);
-    optSize = orderButton("optSize", 1440, OrderBySize);
-    optTime = orderButton("optTime", 1680, OrderByTime);
+    optName = orderButton("optName", 960, OrderByName, QStringLiteral("Order by Name"));
+    optDOS = orderButton("optDOS", 1200, OrderByDOS, QStringLiteral("Order by MS-DOS Name"));
+    optSize = orderButton("optSize", 1440, OrderBySize, QStringLiteral("Order by Size"));
+    optTime = orderButton("optTime", 1680, OrderByTime, QStringLiteral("Order by Date/Time"));
     optName->setChecked(true);
 
     Frame1 = new QFrame(this);
@@ -139,6 +141,9 @@ void frmOpt::buildControls()
     place(optZA, "optZA", 840, 0, 735, 255);
     directionGroup_->addButton(optAZ);
     directionGroup_->addButton(optZA);
+    // Read aloud, the arrow is punctuation noise.
+    optAZ->setAccessibleName(QStringLiteral("A to Z"));
+    optZA->setAccessibleName(QStringLiteral("Z to A"));
     optAZ->setChecked(true);
 
     Label4 = label("Label4", QStringLiteral("Left"), 2280, 960, 495);
@@ -161,6 +166,15 @@ void frmOpt::buildControls()
     Label6 = label("Label6", QStringLiteral("Bottom"), 2280, 2040, 495);
     txtBottom = marginField("txtBottom", 2040);
     Label9 = label("Label9", QStringLiteral("mm"), 3600, 2040, 255);
+
+    // The captions beside the margin fields are plain labels, which a screen reader does not
+    // tie to the fields; nor does it see the unit after them.
+    txtLeft->setAccessibleName(QStringLiteral("Left margin"));
+    txtRight->setAccessibleName(QStringLiteral("Right margin, computed"));
+    txtTop->setAccessibleName(QStringLiteral("Top margin"));
+    txtBottom->setAccessibleName(QStringLiteral("Bottom margin"));
+    for (QLineEdit *field : {txtLeft, txtRight, txtTop, txtBottom})
+        field->setAccessibleDescription(QStringLiteral("millimetres"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     place(cmdOK, "cmdOK", 1560, 2640, 1095, 375);

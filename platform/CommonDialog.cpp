@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QStringList>
+
+#include <cmath>
 
 namespace tamsoret {
 
@@ -33,13 +36,13 @@ std::optional<QString> QtDialogService::saveFileName(QWidget *owner, const QStri
     return QDir::cleanPath(dialog.selectedFiles().constFirst());
 }
 
-std::optional<ListingFont> QtDialogService::chooseFont(QWidget *owner, const ListingFont &current)
+std::optional<ListingFont> QtDialogService::chooseFont(QWidget *owner, const ListingFont &start)
 {
-    QFont start(current.name);
-    if (current.size > 0)
-        start.setPointSizeF(current.size);
+    QFont startFont(start.name);
+    if (start.size > 0)
+        startFont.setPointSizeF(start.size);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, start, owner);
+    const QFont chosen = QFontDialog::getFont(&ok, startFont, owner);
     if (!ok)
         return std::nullopt;
     ListingFont font;
@@ -57,12 +60,34 @@ bool CommonDialog::ShowSave(QWidget *owner)
     return true;
 }
 
+QString ResolvedFamily(const QString &name)
+{
+    return QFontInfo(QFont(name)).family();
+}
+
+ListingFont ConfirmedFont(const ListingFont &current, const ListingFont &shown,
+                          const ListingFont &chosen)
+{
+    ListingFont confirmed = chosen;
+    if (chosen.name.compare(shown.name, Qt::CaseInsensitive) == 0)
+        confirmed.name = current.name;
+    if (chosen.size == shown.size)
+        confirmed.size = current.size;
+    return confirmed;
+}
+
 bool CommonDialog::ShowFont(QWidget *owner)
 {
-    const auto chosen = dialogs_.chooseFont(owner, Font);
+    // The dialog knows installed families only: started on any other name it falls back to
+    // the first family of its list, and OK would switch the listing to that face. Its sizes
+    // are whole points; a stored 10.5 shows as 11.
+    ListingFont shown{ResolvedFamily(Font.name), Font.size};
+    if (Font.size > 0)
+        shown.size = std::round(Font.size);
+    const auto chosen = dialogs_.chooseFont(owner, shown);
     if (!chosen)
         return false;
-    Font = *chosen;
+    Font = ConfirmedFont(Font, shown, *chosen);
     return true;
 }
 

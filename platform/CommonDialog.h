@@ -19,8 +19,9 @@ public:
     // default suffix: a name typed without extension is used as typed.
     virtual std::optional<QString> saveFileName(QWidget *owner, const QString &initialFolder,
                                                 const QString &filter) = 0;
-    // The chosen font, or nothing when cancelled.
-    virtual std::optional<ListingFont> chooseFont(QWidget *owner, const ListingFont &current) = 0;
+    // The chosen font, or nothing when cancelled. The dialog starts on `start`, whose name is
+    // an installed family.
+    virtual std::optional<ListingFont> chooseFont(QWidget *owner, const ListingFont &start) = 0;
 };
 
 class QtDialogService : public DialogService
@@ -28,7 +29,7 @@ class QtDialogService : public DialogService
 public:
     std::optional<QString> saveFileName(QWidget *owner, const QString &initialFolder,
                                         const QString &filter) override;
-    std::optional<ListingFont> chooseFont(QWidget *owner, const ListingFont &current) override;
+    std::optional<ListingFont> chooseFont(QWidget *owner, const ListingFont &start) override;
 };
 
 // `CD`: the main window's dialog component. It shows the save and font dialogs and holds
@@ -52,6 +53,16 @@ public:
 private:
     DialogService &dialogs_;
 };
+
+// The installed family a listing font name prints in: "Courier New" prints in its metric twin
+// where it is not installed itself.
+QString ResolvedFamily(const QString &name);
+
+// The listing font after the font dialog, shown on `shown`, returned `chosen`. A family or
+// size left as shown keeps what was stored, so that OK alone changes neither the store nor
+// the printed face.
+ListingFont ConfirmedFont(const ListingFont &current, const ListingFont &shown,
+                          const ListingFont &chosen);
 
 // "Text files|*.txt" as a Qt name filter: "Text files (*.txt)".
 QString QtNameFilter(const QString &filter);

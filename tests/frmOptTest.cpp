@@ -7,10 +7,12 @@
 #include "tests/Doubles.h"
 #include "tests/TestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
@@ -25,6 +27,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -503,7 +506,9 @@ TEST(frmOpt, AChosenFontTakesEffectAtOnceAndIsSavedOnlyByOK)
     auto w = o.open();
     w->cmdFont->click();
     EXPECT_EQ(o.dialogs.fontCalls, 1);
-    EXPECT_EQ(o.dialogs.fontShownWith.name, QStringLiteral("Courier New"));
+    // Shown on the installed face the listing prints in, not on a name the dialog lacks.
+    EXPECT_EQ(o.dialogs.fontShownWith.name,
+              QFontInfo(QFont(QStringLiteral("Courier New"))).family());
     EXPECT_EQ(o.CD.Flags, 3);
     EXPECT_EQ(o.CD.Font.name, QStringLiteral("Arial"));
     EXPECT_EQ(o.CD.Font.size, 12.0f);
@@ -792,4 +797,50 @@ TEST(frmOpt, RightMarginOnTheRealDefaultPrinter)
     EXPECT_GT(letters, 100.0);
     EXPECT_EQ(w.txtRight->text(), QString::number(expected, 'f', 0));
     EXPECT_EQ(w.lblFont->text(), QStringLiteral("Courier New, 10 pts"));
+}
+
+TEST(frmOpt, TheRealFontDialogStartsOnThePrintedFaceAndOKUnchangedKeepsTheStoredName)
+{
+    Options o;
+    QtDialogService realDialogs;
+    CommonDialog CD{realDialogs};
+    frmOpt w({o.options, CD, o.store, o.printers, o.messages}, &o.owner);
+    QFont shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget()))
+            shown = dialog->currentFont();
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+    });
+    w.cmdFont->click();
+    EXPECT_EQ(shown.family() + u' ' + QString::number(shown.pointSizeF()),
+              QFontInfo(QFont(QStringLiteral("Courier New"))).family() + QStringLiteral(" 10"));
+    EXPECT_EQ(w.lblFont->text(), QStringLiteral("Courier New, 10 pts"));
+    w.cmdOK->click();
+    EXPECT_EQ(stored(o.store, "FontName"), QStringLiteral("Courier New"));
+}
+
+TEST(frmOpt, EveryControlHasANameAScreenReaderCanSpeak)
+{
+    Options o;
+    auto w = o.open();
+    const QMap<QString, QString> named = {
+        {"optName", "Order by Name"}, {"optDOS", "Order by MS-DOS Name"},
+        {"optSize", "Order by Size"}, {"optTime", "Order by Date/Time"},
+        {"optAZ", "A to Z"},          {"optZA", "Z to A"},
+        {"txtLeft", "Left margin"},   {"txtRight", "Right margin, computed"},
+        {"txtTop", "Top margin"},     {"txtBottom", "Bottom margin"}};
+    qsizetype seen = 0;
+    for (QWidget *control : w->findChildren<QWidget *>()) {
+        const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
+        const QString name = spoken->text(QAccessible::Name), id = control->objectName();
+        EXPECT_TRUE(control->focusPolicy() == Qt::NoFocus || !name.isEmpty()) << id.toStdString();
+        if (named.contains(id)) {
+            ++seen;
+            EXPECT_EQ(name, named[id]);
+        }
+        if (qobject_cast<QLineEdit *>(control)) {
+            EXPECT_EQ(spoken->text(QAccessible::Description), QStringLiteral("millimetres"));
+        }
+    }
+    EXPECT_EQ(seen, named.size());
 }
