@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPrinterInfo>
 
 #include <cups/cups.h>
@@ -88,6 +89,12 @@ QtPageSurface::QtPageSurface()
         throw Failure(PrintFailure, QString(), QStringLiteral("No default printer is installed."));
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer_->setDocName(QStringLiteral("Tamsoret"));
+    // Qt starts every page with 10-point margins of its own, which would push the listing
+    // that far inside the area the printer can print (the whole sheet on a PDF queue) and
+    // shorten the page. Coordinates and the page height count from the printer's own
+    // printable area.
+    const QPageLayout layout = printer_->pageLayout();
+    printer_->setPageMargins(layout.minimumMargins(), layout.units());
     font_ = QFont(QStringLiteral("Courier New"));
     font_.setPointSizeF(10);
 }
