@@ -91,23 +91,19 @@ pdf_output_dir() {
     echo "${out%/}"
 }
 
-# A second cups-pdf queue whose A4 page has unprintable edges, as most real printers' have:
-# its PPD is cups-pdf's with the A4 ImageableArea "18 36 577 806" (points from the bottom
-# left: 6.35 mm at the sides, 12.7 mm at top and bottom). Prints the queue's name; returns 1
-# when it cannot be added (no CUPS, no rights). Call ensure_pdf_printer first.
+# A second cups-pdf queue whose A4 page has unprintable edges, as real printers' have: the
+# PPD's A4 ImageableArea is "18 36 577 806" (6.35 mm at the sides, 12.7 mm at top and
+# bottom). Prints the queue's name; returns 1 when it cannot be added (no CUPS, no rights).
 ensure_edged_printer() {
-    local queue=${TAMSORET_PDF_QUEUE}Edges ppd
+    local queue=${TAMSORET_PDF_QUEUE}Edges ppd=${TMPDIR:-/tmp}/tamsoret-edges-$$.ppd status=0
     if ! lpstat -p "$queue" >/dev/null 2>&1; then
-        ppd=$(mktemp "${TMPDIR:-/tmp}/tamsoret-edges.XXXXXX") || return 1
         sed 's|^\*ImageableArea A4/A4: "0 0 595 842"|*ImageableArea A4/A4: "18 36 577 806"|' \
-            /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >"$ppd"
-        _pdf_printer_root lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" \
-            -o pdftops-renderer-default=pdftocairo 2>/dev/null
-        local status=$?
+            /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >"$ppd" &&
+            _pdf_printer_root lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" \
+                -o pdftops-renderer-default=pdftocairo 2>/dev/null || status=1
         rm -f "$ppd"
-        [ "$status" -eq 0 ] || { _pdf_printer_log "cannot add the queue $queue"; return 1; }
     fi
     _pdf_printer_root cupsenable "$queue" >/dev/null 2>&1 || true
     _pdf_printer_root cupsaccept "$queue" >/dev/null 2>&1 || true
-    echo "$queue"
+    [ "$status" -eq 0 ] && echo "$queue"
 }
