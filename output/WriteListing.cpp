@@ -1,7 +1,9 @@
 #include "output/WriteListing.h"
 
+#include "output/PrintListing.h"
 #include "platform/Ansi.h"
 #include "platform/Failure.h"
+#include "platform/PdfPageSurface.h"
 
 #include <QSaveFile>
 
@@ -155,6 +157,19 @@ void WriteListing(const QString &outputFileName, const ListingInput &input)
     });
     if (!file.flush()) fail();
     if (!file.commit()) fail();
+}
+
+bool IsPdfFileName(const QString &outputFileName)
+{
+    return outputFileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+void WritePdfListing(const QString &outputFileName, const ListingInput &input,
+                     const ListingFont &font, const QPageSize &paper)
+{
+    PdfPageSurface pdf(outputFileName, QStringLiteral("Tamsoret - ") + input.sources.currentFolder(),
+                       paper);
+    PrintListing(pdf, input, font);
 }
 
 } // namespace tamsoret

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "output/ListingLayout.h"
+#include "platform/ListingFont.h"
+
+#include <QPageSize>
 
 namespace tamsoret {
 
@@ -8,6 +11,15 @@ namespace tamsoret {
 // The file appears complete or not at all; throws Failure (naming the file and the
 // system's reason) and leaves an existing file untouched when anything fails.
 void WriteListing(const QString &outputFileName, const ListingInput &input);
+
+// Whether a chosen file name asks for the listing as a PDF file: it ends in ".pdf", in
+// any case.
+bool IsPdfFileName(const QString &outputFileName);
+
+// Writes the printed listing's pages, in the listing font, as a PDF file on the paper
+// given. Complete or not at all, like the text file; throws Failure the same way.
+void WritePdfListing(const QString &outputFileName, const ListingInput &input,
+                     const ListingFont &font, const QPageSize &paper);
 
 // The listing's bytes as they are written to a file.
 QByteArray ListingFileBytes(const ListingInput &input);

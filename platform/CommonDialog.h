@@ -42,7 +42,7 @@ public:
     QString InitDir;                            // initial folder of the save dialog
     qint32 Flags = 0;                           // set by callers before each dialog
     QString FileName;                           // the file chosen in the last save dialog
-    QString Filter = QStringLiteral("Text files|*.txt");
+    QString Filter = QStringLiteral("Text files|*.txt|PDF files|*.pdf");
     ListingFont Font;                           // the listing font
 
     // False when the user cancels; FileName is then unchanged.
@@ -64,7 +64,8 @@ QString ResolvedFamily(const QString &name);
 ListingFont ConfirmedFont(const ListingFont &current, const ListingFont &shown,
                           const ListingFont &chosen);
 
-// "Text files|*.txt" as a Qt name filter: "Text files (*.txt)".
+// "Text files|*.txt|PDF files|*.pdf" as Qt name filters:
+// "Text files (*.txt);;PDF files (*.pdf)".
 QString QtNameFilter(const QString &filter);
 
 } // namespace tamsoret

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPrinterInfo>
 
 #include <cups/cups.h>
@@ -13,6 +14,9 @@ namespace tamsoret {
 namespace {
 
 const QString PrintFailure = QStringLiteral("Cannot print the listing");
+const QString NoPrinter = QStringLiteral(
+    "No default printer is installed.\rTo save the same page as a PDF file instead, tick "
+    "\"To file\" and choose a name ending in .pdf.");
 
 const char *Option(const cups_dest_t *dest, const char *name)
 {
@@ -81,15 +85,96 @@ QString DefaultPrinterName()
     return QPrinterInfo::defaultPrinter().printerName();
 }
 
+PaintedPageSurface::PaintedPageSurface()
+{
+    font_ = QFont(QStringLiteral("Courier New"));
+    font_.setPointSizeF(10);
+}
+
+void PaintedPageSurface::setFontName(const QString &name)
+{
+    font_.setFamily(name);
+    if (painter_.isActive())
+        painter_.setFont(font_);
+}
+
+void PaintedPageSurface::setFontSize(float points)
+{
+    if (points > 0)
+        font_.setPointSizeF(points);
+    if (painter_.isActive())
+        painter_.setFont(font_);
+}
+
+double PaintedPageSurface::toMillimetres(double deviceUnits) const
+{
+    return deviceUnits * 25.4 / device().logicalDpiY();
+}
+
+double PaintedPageSurface::toDevice(double millimetres) const
+{
+    return millimetres * device().logicalDpiY() / 25.4;
+}
+
+double PaintedPageSurface::pageHeight() const
+{
+    return device().pageLayout().paintRect(QPageLayout::Millimeter).height();
+}
+
+double PaintedPageSurface::printableWidth() const
+{
+    return device().pageLayout().paintRect(QPageLayout::Millimeter).width();
+}
+
+double PaintedPageSurface::textWidth(const QString &text) const
+{
+    if (text.isEmpty())
+        return 0;
+    return toMillimetres(QFontMetricsF(font_, &device()).horizontalAdvance(text));
+}
+
+void PaintedPageSurface::beginPainting()
+{
+    if (!painter_.begin(&device()))
+        fail(QStringLiteral("The page could not be started."));
+    painter_.setFont(font_);
+    painter_.setPen(Qt::black);
+}
+
+void PaintedPageSurface::print(const QString &text, bool endLine)
+{
+    beginJob();
+    const QFontMetricsF metrics(font_, &device());
+    if (!text.isEmpty()) {
+        painter_.drawText(QPointF(toDevice(x_), toDevice(y_) + metrics.ascent()), text);
+        x_ += toMillimetres(metrics.horizontalAdvance(text));
+    }
+    if (endLine) {
+        y_ += toMillimetres(metrics.height());
+        x_ = 0;
+    }
+}
+
+void PaintedPageSurface::newPage()
+{
+    beginJob();
+    if (!device().newPage())
+        fail(QStringLiteral("A new page could not be started."));
+}
+
 QtPageSurface::QtPageSurface()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        throw Failure(PrintFailure, QString(), QStringLiteral("No default printer is installed."));
+        throw Failure(PrintFailure, QString(), NoPrinter);
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer_->setDocName(QStringLiteral("Tamsoret"));
-    font_ = QFont(QStringLiteral("Courier New"));
-    font_.setPointSizeF(10);
+    // Qt starts every page with 10-point margins of its own, which would push the listing
+    // that far inside the area the printer can print (the whole sheet on a PDF queue) and
+    // shorten the page. Coordinates and the page height count from the printer's own
+    // printable area.
+    const QPageLayout layout = printer_->pageLayout();
+    printer_->setPageMargins(layout.minimumMargins(), layout.units());
 }
 
 QtPageSurface::~QtPageSurface()
@@ -105,51 +190,9 @@ QString QtPageSurface::printerName() const
     return printer_->printerName();
 }
 
-void QtPageSurface::setFontName(const QString &name)
+void QtPageSurface::fail(const QString &reason) const
 {
-    font_.setFamily(name);
-    if (painter_.isActive())
-        painter_.setFont(font_);
-}
-
-void QtPageSurface::setFontSize(float points)
-{
-    if (points > 0)
-        font_.setPointSizeF(points);
-    if (painter_.isActive())
-        painter_.setFont(font_);
-}
-
-void QtPageSurface::setUnitMillimetres()
-{
-    // Every coordinate is kept in millimetres already; the device conversion happens at drawing.
-}
-
-double QtPageSurface::toMillimetres(double deviceUnits) const
-{
-    return deviceUnits * 25.4 / printer_->resolution();
-}
-
-double QtPageSurface::toDevice(double millimetres) const
-{
-    return millimetres * printer_->resolution() / 25.4;
-}
-
-double QtPageSurface::pageHeight() const
-{
-    return printer_->pageRect(QPrinter::Millimeter).height();
-}
-
-double QtPageSurface::printableWidth() const
-{
-    return printer_->pageRect(QPrinter::Millimeter).width();
-}
-
-double QtPageSurface::textWidth(const QString &text) const
-{
-    if (text.isEmpty())
-        return 0;
-    return toMillimetres(QFontMetricsF(font_, printer_.get()).horizontalAdvance(text));
+    throw Failure(PrintFailure, printer_->printerName(), reason);
 }
 
 void QtPageSurface::beginJob()
@@ -160,52 +203,23 @@ void QtPageSurface::beginJob()
     // it, or refuse it, while the program reported a printed listing.
     const QString refusal = PrinterRefusal(printer_->printerName());
     if (!refusal.isEmpty())
-        throw Failure(PrintFailure, printer_->printerName(), refusal);
+        fail(refusal);
     // Without the .pdf suffix the printer keeps its own format, page size and margins, and
     // writes the job into the file instead of sending it.
     spool_.setFileTemplate(QDir::tempPath() + QStringLiteral("/tamsoret-XXXXXX.job"));
     if (!spool_.open())
-        throw Failure(PrintFailure, printer_->printerName(),
-                      QStringLiteral("No spool file for the print job: ") + spool_.errorString());
+        fail(QStringLiteral("No spool file for the print job: ") + spool_.errorString());
     printer_->setOutputFileName(spool_.fileName());
-    if (!painter_.begin(printer_.get()))
-        throw Failure(PrintFailure, printer_->printerName(),
-                      QStringLiteral("The printer could not start the print job."));
-    painter_.setFont(font_);
-    painter_.setPen(Qt::black);
-}
-
-void QtPageSurface::print(const QString &text, bool endLine)
-{
-    beginJob();
-    const QFontMetricsF metrics(font_, printer_.get());
-    if (!text.isEmpty()) {
-        painter_.drawText(QPointF(toDevice(x_), toDevice(y_) + metrics.ascent()), text);
-        x_ += toMillimetres(metrics.horizontalAdvance(text));
-    }
-    if (endLine) {
-        y_ += toMillimetres(metrics.height());
-        x_ = 0;
-    }
-}
-
-void QtPageSurface::newPage()
-{
-    beginJob();
-    if (!printer_->newPage())
-        throw Failure(PrintFailure, printer_->printerName(),
-                      QStringLiteral("The printer could not start a new page."));
+    beginPainting();
 }
 
 void QtPageSurface::endJob()
 {
     beginJob();
     if (!painter_.end())
-        throw Failure(PrintFailure, printer_->printerName(),
-                      QStringLiteral("The print job could not be finished."));
+        fail(QStringLiteral("The print job could not be finished."));
     if (printer_->printerState() == QPrinter::Error)
-        throw Failure(PrintFailure, printer_->printerName(),
-                      QStringLiteral("The printing system reported an error."));
+        fail(QStringLiteral("The printing system reported an error."));
     submitJob();
 }
 

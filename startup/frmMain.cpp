@@ -7,6 +7,7 @@
 #include "output/WriteListing.h"
 #include "platform/CurrentFolder.h"
 #include "platform/Failure.h"
+#include "platform/PdfPageSurface.h"
 #include "platform/Twips.h"
 #include "sort/SortEntries.h"
 #include "startup/EnterDirectory.h"
@@ -237,7 +238,10 @@ void frmMain::listingRun()
                              ListingSources::system(services_.locale)};
     if (chkFile->isChecked()) {
         setBusyCaption(QStringLiteral("Writing ..."));
-        WriteListing(state_.OutputFileName, input);
+        if (IsPdfFileName(state_.OutputFileName))
+            WritePdfListing(state_.OutputFileName, input, CD.Font, ListingPaper());
+        else
+            WriteListing(state_.OutputFileName, input);
     } else {
         setBusyCaption(QStringLiteral("Printing ..."));
         std::unique_ptr<PageSurface> printer = services_.printers.defaultPrinter();

@@ -126,18 +126,23 @@ TEST_F(Faults, OutputOnAFullDisk_SaysTheDiskIsFull_AndKeepsTheOldListing)
 {
     TAMSORET_SKIP_UNLESS_ROOT("mounting a small tmpfs for a full disk");
     test::SmallDisk disk("64k");
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
-    FillFolder(listed.path(), 3000); // about 220 kB of listing
-    const QString out = disk.path() + QStringLiteral("/listing.txt");
-    WriteFile(out, OldListing);
+    if (!disk.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    FillFolder(listed.path(), 3000); // about 220 kB of listing, 51 pages of PDF
+    for (const QString &name : {QStringLiteral("listing.txt"), QStringLiteral("listing.pdf")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString out = disk.path() + u'/' + name;
+        WriteFile(out, OldListing);
 
-    const RunResult run = RunListing(listed.path(), out);
-    ASSERT_EQ(run.messages.size(), 1);
-    EXPECT_EQ(run.messages[0].toStdString(),
-              Message(CannotWrite, out, qt_error_string(ENOSPC)).toStdString());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(test::ReadAll(out), OldListing);
-    EXPECT_EQ(FilesIn(disk.path()), QStringList({QStringLiteral("listing.txt")}));
+        const RunResult run = RunListing(listed.path(), out);
+        ASSERT_EQ(run.messages.size(), 1);
+        EXPECT_EQ(run.messages[0].toStdString(),
+                  Message(CannotWrite, out, qt_error_string(ENOSPC)).toStdString());
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(test::ReadAll(out), OldListing);
+        ASSERT_TRUE(QFile::remove(out));
+        EXPECT_EQ(FilesIn(disk.path()), QStringList());
+    }
 }
 
 TEST_F(Faults, OutputInAFolderThatVanishedAfterTheDialog_SaysSo_AndCreatesNothing)
@@ -293,16 +298,18 @@ protected:
 
 TEST_F(FaultsAsNobody, OutputInAFolderTheUserCannotWrite_SaysPermissionDenied_AndCreatesNothing)
 {
-    const QString out = outputs.filePath(QStringLiteral("listing.txt"));
-    const ChildReport report = RunAsNobody(listed.path(), out);
-    ASSERT_TRUE(report.ran);
-    ASSERT_EQ(report.messages.size(), 1);
-    EXPECT_TRUE(report.messages[0].startsWith(CannotWrite + u'|' + out + u'|'))
-        << report.messages[0].toStdString();
-    EXPECT_TRUE(report.messages[0].contains(qt_error_string(EACCES)))
-        << report.messages[0].toStdString();
-    EXPECT_EQ(report.exitCode, 1);
-    EXPECT_TRUE(FilesIn(outputs.path()).isEmpty());
+    for (const QString &name : {QStringLiteral("listing.txt"), QStringLiteral("listing.pdf")}) {
+        const QString out = outputs.filePath(name);
+        const ChildReport report = RunAsNobody(listed.path(), out);
+        ASSERT_TRUE(report.ran);
+        ASSERT_EQ(report.messages.size(), 1);
+        EXPECT_TRUE(report.messages[0].startsWith(CannotWrite + u'|' + out + u'|'))
+            << report.messages[0].toStdString();
+        EXPECT_TRUE(report.messages[0].contains(qt_error_string(EACCES)))
+            << report.messages[0].toStdString();
+        EXPECT_EQ(report.exitCode, 1);
+        EXPECT_TRUE(FilesIn(outputs.path()).isEmpty());
+    }
 }
 
 TEST_F(FaultsAsNobody, OutputOverAFileTheUserCannotWrite_SaysSo_AndLeavesItUntouched)
@@ -310,19 +317,22 @@ TEST_F(FaultsAsNobody, OutputOverAFileTheUserCannotWrite_SaysSo_AndLeavesItUntou
     // The folder is open to everyone, so only the file's own permission stands in the way
     // (replacing it through a new file would otherwise succeed).
     Mode(outputs.path(), 0777);
-    const QString out = outputs.filePath(QStringLiteral("listing.txt"));
-    WriteFile(out, OldListing);
-    Mode(out, 0444);
-    const ChildReport report = RunAsNobody(listed.path(), out);
-    ASSERT_TRUE(report.ran);
-    ASSERT_EQ(report.messages.size(), 1);
-    EXPECT_TRUE(report.messages[0].startsWith(CannotWrite + u'|' + out + u'|'))
-        << report.messages[0].toStdString();
-    EXPECT_TRUE(report.messages[0].contains(QStringLiteral("not writable")))
-        << report.messages[0].toStdString();
-    EXPECT_EQ(report.exitCode, 1);
-    EXPECT_EQ(test::ReadAll(out), OldListing);
-    EXPECT_EQ(FilesIn(outputs.path()), QStringList({QStringLiteral("listing.txt")}));
+    for (const QString &name : {QStringLiteral("listing.txt"), QStringLiteral("listing.PDF")}) {
+        const QString out = outputs.filePath(name);
+        WriteFile(out, OldListing);
+        Mode(out, 0444);
+        const ChildReport report = RunAsNobody(listed.path(), out);
+        ASSERT_TRUE(report.ran);
+        ASSERT_EQ(report.messages.size(), 1);
+        EXPECT_TRUE(report.messages[0].startsWith(CannotWrite + u'|' + out + u'|'))
+            << report.messages[0].toStdString();
+        EXPECT_TRUE(report.messages[0].contains(QStringLiteral("not writable")))
+            << report.messages[0].toStdString();
+        EXPECT_EQ(report.exitCode, 1);
+        EXPECT_EQ(test::ReadAll(out), OldListing);
+        EXPECT_EQ(FilesIn(outputs.path()), QStringList({name}));
+        ASSERT_TRUE(QFile::remove(out));
+    }
 }
 
 TEST_F(FaultsAsNobody, AFolderTheUserCannotRead_IsNamedWithPermissionDenied_AndNothingIsWritten)

@@ -174,7 +174,9 @@ TEST_F(PrinterFaults, AQueueThatIsGoneMeansNoDefaultPrinter)
         ADD_FAILURE() << "a surface without a default printer";
     } catch (const Failure &failure) {
         EXPECT_EQ(failure.message(),
-                  QStringLiteral("Cannot print the listing\rNo default printer is installed."));
+                  QStringLiteral("Cannot print the listing\rNo default printer is installed.\rTo "
+                                 "save the same page as a PDF file instead, tick \"To file\" and "
+                                 "choose a name ending in .pdf."));
     }
 }
 

@@ -307,7 +307,7 @@ TEST_F(MainWindowTest, AFileRunShowsEachStageAndWritesTheListing)
     QTest::keyClick(window->txtFilter, Qt::Key_Return);
 
     EXPECT_EQ(dialogs.saveCalls, 1);
-    EXPECT_EQ(dialogs.lastFilter, "Text files|*.txt");
+    EXPECT_EQ(dialogs.lastFilter, "Text files|*.txt|PDF files|*.pdf");
     EXPECT_EQ(recordedCaptions(), QStringList({"Reading ...", "Sorting ...", "Writing ..."}));
     ASSERT_EQ(ended.size(), 1);
     EXPECT_EQ(ended[0][0].toInt(), 0);
@@ -317,6 +317,25 @@ TEST_F(MainWindowTest, AFileRunShowsEachStageAndWritesTheListing)
     EXPECT_TRUE(text.startsWith("Tamsoret - "));
     EXPECT_TRUE(text.contains("4 file(s), 300 b \r\n")); // ".." and the three files
     EXPECT_EQ(QDir::currentPath(), folder.path());
+}
+
+TEST_F(MainWindowTest, ANameEndingInPdfInAnyCaseGetsThePrintedPageAsAPdfFile)
+{
+    for (const QString &name : {QStringLiteral("listing.Pdf"), QStringLiteral("listing.pdf.txt")}) {
+        SCOPED_TRACE(name.toStdString());
+        window = std::make_unique<frmMain>(state, services);
+        captions = std::make_unique<QSignalSpy>(window.get(), &frmMain::busyCaptionChanged);
+        ASSERT_TRUE(load());
+        window->chkFile->setChecked(true);
+        dialogs.answer = outputs.filePath(name);
+        window->cmdOK->click();
+        EXPECT_EQ(recordedCaptions(), QStringList({"Reading ...", "Sorting ...", "Writing ..."}));
+        EXPECT_EQ(window->exitCode(), 0);
+        const QByteArray written = test::ReadAll(outputs.filePath(name));
+        EXPECT_EQ(written.startsWith("%PDF-"), name.endsWith("Pdf"));
+        EXPECT_EQ(written.startsWith("Tamsoret - "), name.endsWith(".txt"));
+    }
+    EXPECT_EQ(printers.jobs, 0);
 }
 
 TEST_F(MainWindowTest, SortingIsShownAlsoForNoneOrOneEntry)

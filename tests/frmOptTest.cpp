@@ -783,7 +783,11 @@ TEST(frmOpt, RightMarginOnTheRealDefaultPrinter)
     frmOpt w(context, &o.owner);
 
     QPrinter printer(info, QPrinter::HighResolution);
-    const double printable = printer.pageRect(QPrinter::Millimeter).width();
+    // The sheet less the edges the printer cannot print on, not less Qt's own page margins.
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF edges = layout.minimumMargins();
+    const double printable = layout.fullRect().width() - edges.left() - edges.right();
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(10);
     const double letters = QFontMetricsF(font, &printer).horizontalAdvance(QString(78, u'o')) *

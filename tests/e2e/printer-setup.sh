@@ -90,3 +90,20 @@ pdf_output_dir() {
     out=${out//\$\{USER\}/$(id -un)}
     echo "${out%/}"
 }
+
+# A second cups-pdf queue whose A4 page has unprintable edges, as real printers' have: the
+# PPD's A4 ImageableArea is "18 36 577 806" (6.35 mm at the sides, 12.7 mm at top and
+# bottom). Prints the queue's name; returns 1 when it cannot be added (no CUPS, no rights).
+ensure_edged_printer() {
+    local queue=${TAMSORET_PDF_QUEUE}Edges ppd=${TMPDIR:-/tmp}/tamsoret-edges-$$.ppd status=0
+    if ! lpstat -p "$queue" >/dev/null 2>&1; then
+        sed 's|^\*ImageableArea A4/A4: "0 0 595 842"|*ImageableArea A4/A4: "18 36 577 806"|' \
+            /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >"$ppd" &&
+            _pdf_printer_root lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" \
+                -o pdftops-renderer-default=pdftocairo 2>/dev/null || status=1
+        rm -f "$ppd"
+    fi
+    _pdf_printer_root cupsenable "$queue" >/dev/null 2>&1 || true
+    _pdf_printer_root cupsaccept "$queue" >/dev/null 2>&1 || true
+    [ "$status" -eq 0 ] && echo "$queue"
+}
