@@ -1,6 +1,7 @@
 #include "tests/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -161,6 +162,9 @@ ChildRun RunChildTestUnprivileged(const char *test, const QProcessEnvironment &e
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::SeparateChannels);
+    // The folder CTest starts us in may be closed to nobody, and a test program that cannot
+    // read its working folder ends in the middle of its test.
+    child.setWorkingDirectory(QDir::tempPath());
     if (UnprivilegedIsNobody())
         child.start(QStringLiteral("setpriv"),
                     QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
