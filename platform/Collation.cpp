@@ -1,6 +1,15 @@
 #include "platform/Collation.h"
 
+#include <QtEndian>
+
+#include <unicode/ucol.h>
+
 #include <algorithm>
+#include <bit>
+#include <climits>
+#include <cstring>
+#include <new>
+#include <stdexcept>
 
 namespace tamsoret {
 
@@ -126,10 +135,104 @@ void SortByKey(std::vector<SortItem> &items, size_t begin, size_t end, quint32 d
     }
 }
 
+// ICU's keys end in their only zero byte. Each is read eight bytes at a time from where
+// it begins, so the blocks that hold them leave room for a read past the last key.
+constexpr size_t KeyBlockBytes = size_t(1) << 20;
+constexpr size_t ReadPast = 7;
+alignas(8) constexpr uchar EmptyTextKey[8] = {};
+
+// One item of the sort of zero-ended keys: eight bytes of the key from the current depth
+// on, big-endian, the bytes after its end zero. A key that ends within them therefore
+// ends in a zero byte of the chunk, and keys with equal chunks either end together (they
+// are equal) or both go on.
+struct EndedSortItem
+{
+    quint64 chunk;
+    const uchar *key;
+    qint32 index;
+};
+
+quint64 EndedChunkAt(const uchar *at)
+{
+    const quint64 bytes = qFromLittleEndian<quint64>(at); // at[0] is the lowest byte
+    // The lowest zero byte sets its top bit here, and no bit below it is set (a borrow
+    // only runs upwards).
+    const quint64 zeros = (bytes - 0x0101010101010101ULL) & ~bytes & 0x8080808080808080ULL;
+    quint64 kept = bytes;
+    if (zeros != 0) {
+        const int end = std::countr_zero(zeros) & ~7; // the first bit of the ending zero
+        kept = end == 0 ? 0 : bytes & (~quint64(0) >> (64 - end));
+    }
+    return qbswap(kept);
+}
+
+bool EndsInChunk(quint64 chunk)
+{
+    return (chunk & 0xFF) == 0;
+}
+
+// Sorts items[begin, end), whose keys share their first depth bytes and go on beyond
+// them, eight bytes a round, as SortByKey does.
+void SortEndedKeys(std::vector<EndedSortItem> &items, size_t begin, size_t end, size_t depth,
+                   bool ascending)
+{
+    constexpr size_t Ahead = 8;
+    for (size_t i = begin; i < end; ++i) {
+        if (i + Ahead < end) __builtin_prefetch(items[i + Ahead].key + depth);
+        items[i].chunk = EndedChunkAt(items[i].key + depth);
+    }
+    const auto first = items.begin() + qsizetype(begin);
+    const auto last = items.begin() + qsizetype(end);
+    if (ascending)
+        std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
+            return a.chunk != b.chunk ? a.chunk < b.chunk : a.index < b.index;
+        });
+    else
+        std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
+            return a.chunk != b.chunk ? a.chunk > b.chunk : a.index < b.index;
+        });
+    for (size_t i = begin; i < end;) {
+        size_t j = i + 1;
+        while (j < end && items[j].chunk == items[i].chunk)
+            ++j;
+        if (j - i > 1 && !EndsInChunk(items[i].chunk))
+            SortEndedKeys(items, i, j, depth + 8, ascending);
+        i = j;
+    }
+}
+
+void CloseCollator(UCollator *collator)
+{
+    ucol_close(collator);
+}
+
+// The collator QCollator opens for a case-insensitive comparison in this locale: the
+// same name (the locale's BCP 47 name with underscores) and the same four attributes.
+std::shared_ptr<UCollator> OpenKeyCollator(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C) return nullptr;
+    const QByteArray name = locale.bcp47Name().replace(u'-', u'_').toLatin1();
+    UErrorCode status = U_ZERO_ERROR;
+    std::shared_ptr<UCollator> collator(ucol_open(name.constData(), &status), CloseCollator);
+    if (U_FAILURE(status) || collator == nullptr) return nullptr;
+    // Each attribute is set as QCollator sets it, which goes on when one fails.
+    const std::pair<UColAttribute, UColAttributeValue> attributes[] = {
+        {UCOL_NORMALIZATION_MODE, UCOL_ON},
+        {UCOL_STRENGTH, UCOL_SECONDARY}, // letter case does not count
+        {UCOL_NUMERIC_COLLATION, UCOL_OFF},
+        {UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE},
+    };
+    for (const auto &[attribute, value] : attributes) {
+        status = U_ZERO_ERROR;
+        ucol_setAttribute(collator.get(), attribute, value, &status);
+    }
+    return collator;
+}
+
 } // namespace
 
 Collation::Collation(const QLocale &locale)
-    : collator_(locale), codeUnitOrder_(locale.language() == QLocale::C)
+    : collator_(locale), keyCollator_(OpenKeyCollator(locale))
 {
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
 }
@@ -139,40 +242,78 @@ int Collation::compare(const QString &a, const QString &b) const
     return Sign(collator_.compare(a, b));
 }
 
+struct CollationKeys::KeyBlock
+{
+    std::unique_ptr<uchar[]> data;
+    size_t capacity = 0; // not counting the room left for reading past the last key
+    size_t used = 0;
+};
+
 CollationKeys::CollationKeys(const Collation &collation) : collation_(collation) {}
 
 CollationKeys::~CollationKeys() = default;
 
 void CollationKeys::reserve(size_t count)
 {
-    empty_.reserve(count);
-    if (collation_.codeUnitOrder_)
-        ranges_.reserve(count);
+    if (collated())
+        collatedKeys_.reserve(count);
     else
-        collated_.reserve(count);
+        ranges_.reserve(count);
+}
+
+void CollationKeys::appendCollated(const char16_t *text, qsizetype size)
+{
+    // The collator puts an empty text before every other one, even before a text of
+    // ignorable characters only, whose ICU key is not empty: the key of a lone zero byte
+    // sorts before every key ICU makes.
+    if (size == 0) {
+        collatedKeys_.push_back(EmptyTextKey);
+        return;
+    }
+    if (size > INT32_MAX) throw std::length_error("text too long for a collation key");
+    size_t needed = KeyBlockBytes;
+    for (;;) {
+        if (!blocks_.empty()) {
+            KeyBlock &block = blocks_.back();
+            const size_t room = std::min(block.capacity - block.used, size_t(INT32_MAX));
+            uchar *at = block.data.get() + block.used;
+            const int32_t length = ucol_getSortKey(collation_.keyCollator_.get(),
+                                                   reinterpret_cast<const UChar *>(text),
+                                                   int32_t(size), at, int32_t(room));
+            if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
+            if (size_t(length) <= room) {
+                block.used += size_t(length);
+                collatedKeys_.push_back(at);
+                return;
+            }
+            needed = std::max(needed, size_t(length));
+        }
+        // Zeroed, so that a read past the last key reads known bytes.
+        KeyBlock block;
+        block.capacity = needed;
+        block.data.reset(new uchar[needed + ReadPast]());
+        blocks_.push_back(std::move(block));
+    }
 }
 
 void CollationKeys::append(QStringView text)
 {
-    empty_.push_back(text.isEmpty());
-    if (collation_.codeUnitOrder_) {
-        const qsizetype offset = folded_.size();
-        AppendFoldedUnits(folded_, text);
-        ranges_.push_back({quintptr(offset), quint32(folded_.size() - offset), false});
-    } else {
-        collated_.push_back(collation_.collator_.sortKey(text.toString()));
+    if (collated()) {
+        appendCollated(text.utf16(), text.size());
+        return;
     }
+    const qsizetype offset = folded_.size();
+    AppendFoldedUnits(folded_, text);
+    ranges_.push_back({quintptr(offset), quint32(folded_.size() - offset), false});
 }
 
 void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
 {
-    if (!collation_.codeUnitOrder_) {
-        empty_.push_back(size == 0);
-        collated_.push_back(collation_.collator_.sortKey(
-            QString::fromLatin1(reinterpret_cast<const char *>(text), size)));
+    if (collated()) {
+        widened_.assign(text, text + size);
+        appendCollated(widened_.data(), size);
         return;
     }
-    empty_.push_back(size == 0);
     bool ownKey = true;
     for (qsizetype i = 0; i < size && ownKey; ++i)
         ownKey = text[i] < 0x80 && !(text[i] >= 'A' && text[i] <= 'Z');
@@ -192,6 +333,10 @@ void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
 
 QByteArrayView CollationKeys::keyBytes(size_t i) const
 {
+    if (collated()) {
+        const char *key = reinterpret_cast<const char *>(collatedKeys_[i]);
+        return QByteArrayView(key, qsizetype(std::strlen(key)));
+    }
     const Range &r = ranges_[i];
     const char *data = r.outside ? reinterpret_cast<const char *>(r.where)
                                  : folded_.constData() + qsizetype(r.where);
@@ -200,37 +345,30 @@ QByteArrayView CollationKeys::keyBytes(size_t i) const
 
 int CollationKeys::compare(size_t a, size_t b) const
 {
-    if (collation_.codeUnitOrder_) return Sign(keyBytes(a).compare(keyBytes(b)));
-    if (empty_[a] || empty_[b]) return int(empty_[b]) - int(empty_[a]);
-    return Sign(collated_[a].compare(collated_[b]));
+    return Sign(keyBytes(a).compare(keyBytes(b)));
 }
 
 std::vector<qint32> CollationKeys::stableOrder(bool ascending) const
 {
     const size_t n = size();
-    std::vector<qint32> order;
-    if (collation_.codeUnitOrder_) {
-        std::vector<SortItem> items(n);
-        for (size_t i = 0; i < n; ++i) {
-            const QByteArrayView key = keyBytes(i);
-            items[i] = {0, reinterpret_cast<const uchar *>(key.data()), quint32(key.size()),
-                        qint32(i)};
-        }
-        SortByKey(items, 0, n, 0, ascending);
-        order.resize(n);
+    std::vector<qint32> order(n);
+    if (collated()) {
+        std::vector<EndedSortItem> items(n);
+        for (size_t i = 0; i < n; ++i)
+            items[i] = {0, collatedKeys_[i], qint32(i)};
+        SortEndedKeys(items, 0, n, 0, ascending);
         for (size_t i = 0; i < n; ++i)
             order[i] = items[i].index;
         return order;
     }
-    order.resize(n);
+    std::vector<SortItem> items(n);
+    for (size_t i = 0; i < n; ++i) {
+        const QByteArrayView key = keyBytes(i);
+        items[i] = {0, reinterpret_cast<const uchar *>(key.data()), quint32(key.size()), qint32(i)};
+    }
+    SortByKey(items, 0, n, 0, ascending);
     for (size_t i = 0; i < n; ++i)
-        order[i] = qint32(i);
-    if (ascending)
-        std::stable_sort(order.begin(), order.end(),
-                         [&](qint32 a, qint32 b) { return compare(size_t(a), size_t(b)) < 0; });
-    else
-        std::stable_sort(order.begin(), order.end(),
-                         [&](qint32 a, qint32 b) { return compare(size_t(a), size_t(b)) > 0; });
+        order[i] = items[i].index;
     return order;
 }
 

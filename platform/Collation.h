@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <vector>
+
+struct UCollator;
 
 namespace tamsoret {
 
@@ -21,7 +24,11 @@ public:
 private:
     friend class CollationKeys;
     QCollator collator_;
-    bool codeUnitOrder_; // the C locale: folded UTF-16 code units, no collation tables
+    // The collator's tables opened once more through ICU itself, with the locale and
+    // attributes QCollator gives them, to make sort keys in bulk. Null in the C locale
+    // (or when ICU has no collator to give), where QCollator compares folded UTF-16 code
+    // units instead.
+    std::shared_ptr<UCollator> keyCollator_;
 };
 
 // Keys made once per text, so that sorting many texts compares keys instead of running
@@ -38,10 +45,11 @@ public:
     void reserve(size_t count);
     void append(QStringView text);
     // A text of Latin-1 characters, one byte each. Where the text is its own key (plain
-    // ASCII without capitals, as most sort keys are) the key is not copied: the bytes must
-    // then stay in place, unchanged, for as long as the keys are used.
+    // ASCII without capitals, as most sort keys are in the C locale) the key is not
+    // copied: the bytes must then stay in place, unchanged, for as long as the keys are
+    // used.
     void appendLatin1(const uchar *text, qsizetype size);
-    size_t size() const { return empty_.size(); }
+    size_t size() const { return collated() ? collatedKeys_.size() : ranges_.size(); }
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
     int compare(size_t a, size_t b) const;
     // The numbers 0 .. size() - 1 of the texts appended, ordered by their keys, ascending
@@ -49,22 +57,26 @@ public:
     std::vector<qint32> stableOrder(bool ascending) const;
 
 private:
-    struct Range {
+    struct Range
+    {
         quintptr where; // the address of the appended text itself, or an offset in folded_
         quint32 size;
         bool outside;
     };
+    struct KeyBlock;
+    bool collated() const { return collation_.keyCollator_ != nullptr; }
     QByteArrayView keyBytes(size_t i) const;
+    void appendCollated(const char16_t *text, qsizetype size);
 
     const Collation &collation_;
-    // One bit per text: the collator puts an empty text before every other one, even
-    // before a text of ignorable characters only, whose key equals the empty text's.
-    std::vector<bool> empty_;
     // Code-unit order: the folded texts one after another, and where each key lies.
     QByteArray folded_;
     std::vector<Range> ranges_;
-    // Otherwise: the collator's own keys.
-    std::vector<QCollatorSortKey> collated_;
+    // Otherwise: ICU's sort keys, each ending in its only zero byte, one after another
+    // in large blocks, and where each begins.
+    std::vector<KeyBlock> blocks_;
+    std::vector<const uchar *> collatedKeys_;
+    std::vector<char16_t> widened_; // a Latin-1 text on its way to the collator
 };
 
 } // namespace tamsoret

@@ -9,7 +9,7 @@
 namespace tamsoret {
 namespace {
 
-const char *const LocaleNames[] = {"C", "en_US", "de_DE"};
+const char *const LocaleNames[] = {"C", "en_US", "de_DE", "sv_SE", "tr_TR"};
 
 QLocale LocaleNamed(const char *name)
 {
