@@ -93,53 +93,69 @@ quint32 TagAt(quint32 size, quint32 depth)
     return size - depth > 8 ? 9 : size - depth;
 }
 
-// Sorts items[begin, end), whose keys share their first depth bytes, eight bytes a
-// round: most keys differ within the first rounds, so each key is read a few times in
-// all, instead of once in every comparison of a comparison sort.
-void SortByKey(std::vector<SortItem> &items, size_t begin, size_t end, quint32 depth,
-               bool ascending)
+// A run of items whose keys share their first depth bytes and are still to be sorted.
+// The runs wait in a list rather than on the stack: keys may share more bytes than the
+// stack has room for rounds.
+struct PendingRun
 {
-    // Below the first round the items are no longer in the order of their keys in
-    // memory: ask for the keys some items ahead.
-    constexpr size_t Ahead = 8;
-    for (size_t i = begin; i < end; ++i) {
-        if (i + Ahead < end) __builtin_prefetch(items[i + Ahead].key + depth);
-        items[i].chunk = ChunkAt(items[i].key, items[i].size, depth);
-    }
-    const auto first = items.begin() + qsizetype(begin);
-    const auto last = items.begin() + qsizetype(end);
-    // The number each item carries is its place in the order to keep among equals.
-    if (ascending)
-        std::sort(first, last, [depth](const SortItem &a, const SortItem &b) {
-            if (a.chunk != b.chunk) return a.chunk < b.chunk;
-            const quint32 ta = TagAt(a.size, depth), tb = TagAt(b.size, depth);
-            if (ta != tb) return ta < tb;
-            return a.index < b.index;
-        });
-    else
-        std::sort(first, last, [depth](const SortItem &a, const SortItem &b) {
-            if (a.chunk != b.chunk) return a.chunk > b.chunk;
-            const quint32 ta = TagAt(a.size, depth), tb = TagAt(b.size, depth);
-            if (ta != tb) return ta > tb;
-            return a.index < b.index;
-        });
-    // Keys with equal chunks that go on beyond them are ordered by their next bytes.
-    for (size_t i = begin; i < end;) {
-        size_t j = i + 1;
-        while (j < end && items[j].chunk == items[i].chunk &&
-               TagAt(items[j].size, depth) == TagAt(items[i].size, depth))
-            ++j;
-        if (j - i > 1 && TagAt(items[i].size, depth) == 9)
-            SortByKey(items, i, j, depth + 8, ascending);
-        i = j;
+    size_t begin;
+    size_t end;
+    size_t depth;
+};
+
+// Sorts the items eight bytes of their keys a round: most keys differ within the first
+// rounds, so each key is read a few times in all, instead of once in every comparison
+// of a comparison sort.
+void SortByKey(std::vector<SortItem> &items, bool ascending)
+{
+    std::vector<PendingRun> pending{{0, items.size(), 0}};
+    while (!pending.empty()) {
+        const auto [begin, end, depth] = pending.back();
+        pending.pop_back();
+        // Below the first round the items are no longer in the order of their keys in
+        // memory: ask for the keys some items ahead.
+        constexpr size_t Ahead = 8;
+        for (size_t i = begin; i < end; ++i) {
+            if (i + Ahead < end) __builtin_prefetch(items[i + Ahead].key + depth);
+            items[i].chunk = ChunkAt(items[i].key, items[i].size, quint32(depth));
+        }
+        const auto first = items.begin() + qsizetype(begin);
+        const auto last = items.begin() + qsizetype(end);
+        const quint32 at = quint32(depth);
+        // The number each item carries is its place in the order to keep among equals.
+        if (ascending)
+            std::sort(first, last, [at](const SortItem &a, const SortItem &b) {
+                if (a.chunk != b.chunk) return a.chunk < b.chunk;
+                const quint32 ta = TagAt(a.size, at), tb = TagAt(b.size, at);
+                if (ta != tb) return ta < tb;
+                return a.index < b.index;
+            });
+        else
+            std::sort(first, last, [at](const SortItem &a, const SortItem &b) {
+                if (a.chunk != b.chunk) return a.chunk > b.chunk;
+                const quint32 ta = TagAt(a.size, at), tb = TagAt(b.size, at);
+                if (ta != tb) return ta > tb;
+                return a.index < b.index;
+            });
+        // Keys with equal chunks that go on beyond them are ordered by their next bytes.
+        for (size_t i = begin; i < end;) {
+            size_t j = i + 1;
+            while (j < end && items[j].chunk == items[i].chunk &&
+                   TagAt(items[j].size, at) == TagAt(items[i].size, at))
+                ++j;
+            if (j - i > 1 && TagAt(items[i].size, at) == 9) pending.push_back({i, j, depth + 8});
+            i = j;
+        }
     }
 }
 
 // ICU's keys end in their only zero byte. Each is read eight bytes at a time from where
-// it begins, so the blocks that hold them leave room for a read past the last key.
-constexpr size_t KeyBlockBytes = size_t(1) << 20;
+// it begins, so the blocks that hold them leave room for a read past the last key. A key
+// is found by 32 bits: the block in the high bits, the offset in the block in the low ones.
+constexpr int OffsetBits = 20;
+constexpr size_t KeyBlockBytes = size_t(1) << OffsetBits;
+constexpr size_t MaxKeyBlocks = size_t(1) << (32 - OffsetBits);
 constexpr size_t ReadPast = 7;
-alignas(8) constexpr uchar EmptyTextKey[8] = {};
 
 // One item of the sort of zero-ended keys: eight bytes of the key from the current depth
 // on, big-endian, the bytes after its end zero. A key that ends within them therefore
@@ -148,7 +164,7 @@ alignas(8) constexpr uchar EmptyTextKey[8] = {};
 struct EndedSortItem
 {
     quint64 chunk;
-    const uchar *key;
+    quint32 key;
     qint32 index;
 };
 
@@ -171,33 +187,39 @@ bool EndsInChunk(quint64 chunk)
     return (chunk & 0xFF) == 0;
 }
 
-// Sorts items[begin, end), whose keys share their first depth bytes and go on beyond
-// them, eight bytes a round, as SortByKey does.
-void SortEndedKeys(std::vector<EndedSortItem> &items, size_t begin, size_t end, size_t depth,
+// Sorts the items eight bytes of their keys a round, as SortByKey does.
+void SortEndedKeys(std::vector<EndedSortItem> &items, const std::vector<const uchar *> &blocks,
                    bool ascending)
 {
-    constexpr size_t Ahead = 8;
-    for (size_t i = begin; i < end; ++i) {
-        if (i + Ahead < end) __builtin_prefetch(items[i + Ahead].key + depth);
-        items[i].chunk = EndedChunkAt(items[i].key + depth);
-    }
-    const auto first = items.begin() + qsizetype(begin);
-    const auto last = items.begin() + qsizetype(end);
-    if (ascending)
-        std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
-            return a.chunk != b.chunk ? a.chunk < b.chunk : a.index < b.index;
-        });
-    else
-        std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
-            return a.chunk != b.chunk ? a.chunk > b.chunk : a.index < b.index;
-        });
-    for (size_t i = begin; i < end;) {
-        size_t j = i + 1;
-        while (j < end && items[j].chunk == items[i].chunk)
-            ++j;
-        if (j - i > 1 && !EndsInChunk(items[i].chunk))
-            SortEndedKeys(items, i, j, depth + 8, ascending);
-        i = j;
+    const auto keyAt = [&blocks](quint32 key) {
+        return blocks[key >> OffsetBits] + (key & (KeyBlockBytes - 1));
+    };
+    std::vector<PendingRun> pending{{0, items.size(), 0}};
+    while (!pending.empty()) {
+        const auto [begin, end, depth] = pending.back();
+        pending.pop_back();
+        constexpr size_t Ahead = 8;
+        for (size_t i = begin; i < end; ++i) {
+            if (i + Ahead < end) __builtin_prefetch(keyAt(items[i + Ahead].key) + depth);
+            items[i].chunk = EndedChunkAt(keyAt(items[i].key) + depth);
+        }
+        const auto first = items.begin() + qsizetype(begin);
+        const auto last = items.begin() + qsizetype(end);
+        if (ascending)
+            std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
+                return a.chunk != b.chunk ? a.chunk < b.chunk : a.index < b.index;
+            });
+        else
+            std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
+                return a.chunk != b.chunk ? a.chunk > b.chunk : a.index < b.index;
+            });
+        for (size_t i = begin; i < end;) {
+            size_t j = i + 1;
+            while (j < end && items[j].chunk == items[i].chunk)
+                ++j;
+            if (j - i > 1 && !EndsInChunk(items[i].chunk)) pending.push_back({i, j, depth + 8});
+            i = j;
+        }
     }
 }
 
@@ -261,38 +283,52 @@ void CollationKeys::reserve(size_t count)
         ranges_.reserve(count);
 }
 
+void CollationKeys::addKeyBlock(size_t capacity)
+{
+    if (blocks_.size() == MaxKeyBlocks) throw std::bad_alloc();
+    blocks_.reserve(blocks_.size() + 1);
+    KeyBlock block;
+    block.capacity = capacity;
+    // Zeroed, so that a read past the last key reads known bytes.
+    block.data.reset(new uchar[capacity + ReadPast]());
+    blocks_.push_back(std::move(block));
+}
+
+const uchar *CollationKeys::collatedKey(quint32 key) const
+{
+    return blocks_[key >> OffsetBits].data.get() + (key & (KeyBlockBytes - 1));
+}
+
 void CollationKeys::appendCollated(const char16_t *text, qsizetype size)
 {
     // The collator puts an empty text before every other one, even before a text of
-    // ignorable characters only, whose ICU key is not empty: the key of a lone zero byte
-    // sorts before every key ICU makes.
+    // ignorable characters only, whose ICU key is not empty. So an empty text has the
+    // key of a lone zero byte, which sorts before every key ICU makes: the first byte of
+    // the first block.
+    if (blocks_.empty()) {
+        addKeyBlock(KeyBlockBytes);
+        blocks_[0].used = 1;
+    }
     if (size == 0) {
-        collatedKeys_.push_back(EmptyTextKey);
+        collatedKeys_.push_back(0);
         return;
     }
     if (size > INT32_MAX) throw std::length_error("text too long for a collation key");
-    size_t needed = KeyBlockBytes;
     for (;;) {
-        if (!blocks_.empty()) {
-            KeyBlock &block = blocks_.back();
-            const size_t room = std::min(block.capacity - block.used, size_t(INT32_MAX));
-            uchar *at = block.data.get() + block.used;
-            const int32_t length = ucol_getSortKey(collation_.keyCollator_.get(),
-                                                   reinterpret_cast<const UChar *>(text),
-                                                   int32_t(size), at, int32_t(room));
-            if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
-            if (size_t(length) <= room) {
-                block.used += size_t(length);
-                collatedKeys_.push_back(at);
-                return;
-            }
-            needed = std::max(needed, size_t(length));
+        KeyBlock &block = blocks_.back();
+        const size_t room = std::min(block.capacity - block.used, size_t(INT32_MAX));
+        uchar *at = block.data.get() + block.used;
+        const int32_t length =
+            ucol_getSortKey(collation_.keyCollator_.get(), reinterpret_cast<const UChar *>(text),
+                            int32_t(size), at, int32_t(room));
+        if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
+        if (size_t(length) <= room) {
+            collatedKeys_.push_back(quint32(((blocks_.size() - 1) << OffsetBits) | block.used));
+            // A block larger than usual holds one key: a later one could not be found.
+            block.used = block.capacity > KeyBlockBytes ? block.capacity : block.used + length;
+            return;
         }
-        // Zeroed, so that a read past the last key reads known bytes.
-        KeyBlock block;
-        block.capacity = needed;
-        block.data.reset(new uchar[needed + ReadPast]());
-        blocks_.push_back(std::move(block));
+        addKeyBlock(std::max(KeyBlockBytes, size_t(length)));
     }
 }
 
@@ -334,7 +370,7 @@ void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
 QByteArrayView CollationKeys::keyBytes(size_t i) const
 {
     if (collated()) {
-        const char *key = reinterpret_cast<const char *>(collatedKeys_[i]);
+        const char *key = reinterpret_cast<const char *>(collatedKey(collatedKeys_[i]));
         return QByteArrayView(key, qsizetype(std::strlen(key)));
     }
     const Range &r = ranges_[i];
@@ -356,7 +392,10 @@ std::vector<qint32> CollationKeys::stableOrder(bool ascending) const
         std::vector<EndedSortItem> items(n);
         for (size_t i = 0; i < n; ++i)
             items[i] = {0, collatedKeys_[i], qint32(i)};
-        SortEndedKeys(items, 0, n, 0, ascending);
+        std::vector<const uchar *> blocks;
+        for (const KeyBlock &block : blocks_)
+            blocks.push_back(block.data.get());
+        SortEndedKeys(items, blocks, ascending);
         for (size_t i = 0; i < n; ++i)
             order[i] = items[i].index;
         return order;
@@ -366,7 +405,7 @@ std::vector<qint32> CollationKeys::stableOrder(bool ascending) const
         const QByteArrayView key = keyBytes(i);
         items[i] = {0, reinterpret_cast<const uchar *>(key.data()), quint32(key.size()), qint32(i)};
     }
-    SortByKey(items, 0, n, 0, ascending);
+    SortByKey(items, ascending);
     for (size_t i = 0; i < n; ++i)
         order[i] = items[i].index;
     return order;

@@ -66,6 +66,8 @@ private:
     struct KeyBlock;
     bool collated() const { return collation_.keyCollator_ != nullptr; }
     QByteArrayView keyBytes(size_t i) const;
+    void addKeyBlock(size_t capacity);
+    const uchar *collatedKey(quint32 key) const;
     void appendCollated(const char16_t *text, qsizetype size);
 
     const Collation &collation_;
@@ -73,9 +75,9 @@ private:
     QByteArray folded_;
     std::vector<Range> ranges_;
     // Otherwise: ICU's sort keys, each ending in its only zero byte, one after another
-    // in large blocks, and where each begins.
+    // in large blocks, and where each begins (block and offset in 32 bits).
     std::vector<KeyBlock> blocks_;
-    std::vector<const uchar *> collatedKeys_;
+    std::vector<quint32> collatedKeys_;
     std::vector<char16_t> widened_; // a Latin-1 text on its way to the collator
 };
 

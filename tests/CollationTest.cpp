@@ -156,8 +156,24 @@ TEST_P(CollationInLocale, SortingByKeysLeavesNoPairOutOfOrder)
             << texts[order[i]].toStdString() << " | " << texts[order[i + 1]].toStdString();
 }
 
+// Keys larger than the blocks keys are kept in and sharing more bytes than the sort has
+// rounds on the stack, between small ones.
+TEST_P(CollationInLocale, SortsHugeKeysThatShareLongBeginnings)
+{
+    const QString huge(1 << 21, u'x');
+    const QString texts[] = {QStringLiteral("b"), huge + u'b', huge + u'a', QStringLiteral("a"),
+                             QString(), huge};
+    CollationKeys keys(collation);
+    for (const QString &t : texts)
+        keys.append(t);
+    EXPECT_EQ(keys.stableOrder(true), (std::vector<qint32>{4, 3, 0, 5, 2, 1}));
+    EXPECT_EQ(keys.stableOrder(false), (std::vector<qint32>{1, 2, 5, 0, 3, 4}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, CollationInLocale, ::testing::ValuesIn(LocaleNames),
                          [](const auto &info) { return std::string(info.param); });
+
+
 
 TEST(Collation, FollowsTheSystemLocaleByDefault)
 {
