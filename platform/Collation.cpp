@@ -271,7 +271,15 @@ struct CollationKeys::KeyBlock
     size_t used = 0;
 };
 
-CollationKeys::CollationKeys(const Collation &collation) : collation_(collation) {}
+CollationKeys::CollationKeys(const Collation &collation, bool ownCollator)
+    : collator_(collation.keyCollator_)
+{
+    if (ownCollator && collator_) {
+        UErrorCode status = U_ZERO_ERROR;
+        collator_.reset(ucol_clone(collator_.get(), &status), CloseCollator);
+        if (U_FAILURE(status) || collator_ == nullptr) throw std::bad_alloc();
+    }
+}
 
 CollationKeys::~CollationKeys() = default;
 
@@ -319,8 +327,8 @@ void CollationKeys::appendCollated(const char16_t *text, qsizetype size)
         const size_t room = std::min(block.capacity - block.used, size_t(INT32_MAX));
         uchar *at = block.data.get() + block.used;
         const int32_t length =
-            ucol_getSortKey(collation_.keyCollator_.get(), reinterpret_cast<const UChar *>(text),
-                            int32_t(size), at, int32_t(room));
+            ucol_getSortKey(collator_.get(), reinterpret_cast<const UChar *>(text), int32_t(size),
+                            at, int32_t(room));
         if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
         if (size_t(length) <= room) {
             collatedKeys_.push_back(quint32(((blocks_.size() - 1) << OffsetBits) | block.used));
@@ -330,6 +338,21 @@ void CollationKeys::appendCollated(const char16_t *text, qsizetype size)
         }
         addKeyBlock(std::max(KeyBlockBytes, size_t(length)));
     }
+}
+
+void CollationKeys::appendKeys(CollationKeys &&other)
+{
+    // A key's block number moves up by the blocks already here; its offset stays.
+    if (blocks_.size() + other.blocks_.size() > MaxKeyBlocks) throw std::bad_alloc();
+    const quint32 moved = quint32(blocks_.size()) << OffsetBits;
+    collatedKeys_.reserve(collatedKeys_.size() + other.collatedKeys_.size());
+    blocks_.reserve(blocks_.size() + other.blocks_.size());
+    for (quint32 key : other.collatedKeys_)
+        collatedKeys_.push_back(key + moved);
+    for (KeyBlock &block : other.blocks_)
+        blocks_.push_back(std::move(block));
+    other.collatedKeys_.clear();
+    other.blocks_.clear();
 }
 
 void CollationKeys::append(QStringView text)

@@ -37,7 +37,9 @@ private:
 class CollationKeys
 {
 public:
-    explicit CollationKeys(const Collation &collation);
+    // ownCollator: the keys are made with a copy of the collator of their own, so that
+    // they can be made on another thread beside other keys.
+    explicit CollationKeys(const Collation &collation, bool ownCollator = false);
     ~CollationKeys();
     CollationKeys(const CollationKeys &) = delete;
     CollationKeys &operator=(const CollationKeys &) = delete;
@@ -50,6 +52,13 @@ public:
     // used.
     void appendLatin1(const uchar *text, qsizetype size);
     size_t size() const { return collated() ? collatedKeys_.size() : ranges_.size(); }
+    // True when the keys come from the collator's tables (every locale but C and POSIX):
+    // then making them is most of the work of a sort, and keys made on several threads
+    // can be joined.
+    bool collated() const { return collator_ != nullptr; }
+    // Takes over the keys of other, made with the same collation, as if their texts had
+    // been appended here in their order. Only when collated(); other is left empty.
+    void appendKeys(CollationKeys &&other);
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
     int compare(size_t a, size_t b) const;
     // The numbers 0 .. size() - 1 of the texts appended, ordered by their keys, ascending
@@ -64,13 +73,13 @@ private:
         bool outside;
     };
     struct KeyBlock;
-    bool collated() const { return collation_.keyCollator_ != nullptr; }
     QByteArrayView keyBytes(size_t i) const;
     void addKeyBlock(size_t capacity);
     const uchar *collatedKey(quint32 key) const;
     void appendCollated(const char16_t *text, qsizetype size);
 
-    const Collation &collation_;
+    // The collation's key collator, or a copy of it; null for code-unit order.
+    std::shared_ptr<UCollator> collator_;
     // Code-unit order: the folded texts one after another, and where each key lies.
     QByteArray folded_;
     std::vector<Range> ranges_;
