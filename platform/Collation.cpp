@@ -8,6 +8,7 @@
 #include <bit>
 #include <climits>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 
@@ -253,8 +254,23 @@ std::shared_ptr<UCollator> OpenKeyCollator(const QLocale &locale)
 
 } // namespace
 
+struct Collation::KeyCollator
+{
+    explicit KeyCollator(const QLocale &locale) : locale(locale) {}
+    const QLocale locale;
+    std::once_flag opened;
+    std::shared_ptr<UCollator> collator;
+};
+
+const std::shared_ptr<UCollator> &Collation::keyCollator() const
+{
+    KeyCollator &key = *keyCollator_;
+    std::call_once(key.opened, [&key] { key.collator = OpenKeyCollator(key.locale); });
+    return key.collator;
+}
+
 Collation::Collation(const QLocale &locale)
-    : collator_(locale), keyCollator_(OpenKeyCollator(locale))
+    : collator_(locale), keyCollator_(std::make_shared<KeyCollator>(locale))
 {
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
 }
@@ -272,7 +288,7 @@ struct CollationKeys::KeyBlock
 };
 
 CollationKeys::CollationKeys(const Collation &collation, bool ownCollator)
-    : collator_(collation.keyCollator_)
+    : collator_(collation.keyCollator())
 {
     if (ownCollator && collator_) {
         UErrorCode status = U_ZERO_ERROR;

@@ -23,12 +23,15 @@ public:
 
 private:
     friend class CollationKeys;
-    QCollator collator_;
+    struct KeyCollator;
     // The collator's tables opened once more through ICU itself, with the locale and
-    // attributes QCollator gives them, to make sort keys in bulk. Null in the C locale
-    // (or when ICU has no collator to give), where QCollator compares folded UTF-16 code
-    // units instead.
-    std::shared_ptr<UCollator> keyCollator_;
+    // attributes QCollator gives them, to make sort keys in bulk; opened when first
+    // asked for, as QCollator opens its own. Null in the C locale (or when ICU has no
+    // collator to give), where QCollator compares folded UTF-16 code units instead.
+    const std::shared_ptr<UCollator> &keyCollator() const;
+
+    QCollator collator_;
+    std::shared_ptr<KeyCollator> keyCollator_; // shared by copies
 };
 
 // Keys made once per text, so that sorting many texts compares keys instead of running
