@@ -162,12 +162,13 @@ constexpr size_t ReadPast = 7;
 // on, big-endian, the bytes after its end zero. A key that ends within them therefore
 // ends in a zero byte of the chunk, and keys with equal chunks either end together (they
 // are equal) or both go on.
-struct EndedSortItem
+// Packed: a listing may sort a million of them, and the key is found through the index.
+struct __attribute__((packed, aligned(4))) EndedSortItem
 {
     quint64 chunk;
-    quint32 key;
     qint32 index;
 };
+static_assert(sizeof(EndedSortItem) == 12);
 
 quint64 EndedChunkAt(const uchar *at)
 {
@@ -189,10 +190,11 @@ bool EndsInChunk(quint64 chunk)
 }
 
 // Sorts the items eight bytes of their keys a round, as SortByKey does.
-void SortEndedKeys(std::vector<EndedSortItem> &items, const std::vector<const uchar *> &blocks,
-                   bool ascending)
+void SortEndedKeys(std::vector<EndedSortItem> &items, const std::vector<quint32> &keys,
+                   const std::vector<const uchar *> &blocks, bool ascending)
 {
-    const auto keyAt = [&blocks](quint32 key) {
+    const auto keyAt = [&](qint32 index) {
+        const quint32 key = keys[size_t(index)];
         return blocks[key >> OffsetBits] + (key & (KeyBlockBytes - 1));
     };
     std::vector<PendingRun> pending{{0, items.size(), 0}};
@@ -201,8 +203,8 @@ void SortEndedKeys(std::vector<EndedSortItem> &items, const std::vector<const uc
         pending.pop_back();
         constexpr size_t Ahead = 8;
         for (size_t i = begin; i < end; ++i) {
-            if (i + Ahead < end) __builtin_prefetch(keyAt(items[i + Ahead].key) + depth);
-            items[i].chunk = EndedChunkAt(keyAt(items[i].key) + depth);
+            if (i + Ahead < end) __builtin_prefetch(keyAt(items[i + Ahead].index) + depth);
+            items[i].chunk = EndedChunkAt(keyAt(items[i].index) + depth);
         }
         const auto first = items.begin() + qsizetype(begin);
         const auto last = items.begin() + qsizetype(end);
@@ -313,8 +315,8 @@ void CollationKeys::addKeyBlock(size_t capacity)
     blocks_.reserve(blocks_.size() + 1);
     KeyBlock block;
     block.capacity = capacity;
-    // Zeroed, so that a read past the last key reads known bytes.
-    block.data.reset(new uchar[capacity + ReadPast]());
+    // Not zeroed: the pages of a block are touched only as keys fill them.
+    block.data.reset(new uchar[capacity + ReadPast]);
     blocks_.push_back(std::move(block));
 }
 
@@ -331,6 +333,7 @@ void CollationKeys::appendCollated(const char16_t *text, qsizetype size)
     // the first block.
     if (blocks_.empty()) {
         addKeyBlock(KeyBlockBytes);
+        std::memset(blocks_[0].data.get(), 0, 1 + ReadPast);
         blocks_[0].used = 1;
     }
     if (size == 0) {
@@ -347,6 +350,8 @@ void CollationKeys::appendCollated(const char16_t *text, qsizetype size)
                             at, int32_t(room));
         if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
         if (size_t(length) <= room) {
+            // A read past the key's end reads known bytes, until the next key covers them.
+            std::memset(at + length, 0, ReadPast);
             collatedKeys_.push_back(quint32(((blocks_.size() - 1) << OffsetBits) | block.used));
             // A block larger than usual holds one key: a later one could not be found.
             block.used = block.capacity > KeyBlockBytes ? block.capacity : block.used + length;
@@ -425,19 +430,39 @@ int CollationKeys::compare(size_t a, size_t b) const
 
 std::vector<qint32> CollationKeys::stableOrder(bool ascending) const
 {
+    std::vector<qint32> order(size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = qint32(i);
+    arrangeStably(order.data(), ascending);
+    return order;
+}
+
+namespace {
+
+// values[i] goes with the item whose index is i; afterwards they stand in the items' order.
+template <typename Item> void Arrange(std::vector<Item> &items, qint32 *values)
+{
+    for (Item &item : items)
+        item.index = values[item.index];
+    for (size_t i = 0; i < items.size(); ++i)
+        values[i] = items[i].index;
+}
+
+} // namespace
+
+void CollationKeys::arrangeStably(qint32 *values, bool ascending) const
+{
     const size_t n = size();
-    std::vector<qint32> order(n);
     if (collated()) {
         std::vector<EndedSortItem> items(n);
         for (size_t i = 0; i < n; ++i)
-            items[i] = {0, collatedKeys_[i], qint32(i)};
+            items[i] = {0, qint32(i)};
         std::vector<const uchar *> blocks;
         for (const KeyBlock &block : blocks_)
             blocks.push_back(block.data.get());
-        SortEndedKeys(items, blocks, ascending);
-        for (size_t i = 0; i < n; ++i)
-            order[i] = items[i].index;
-        return order;
+        SortEndedKeys(items, collatedKeys_, blocks, ascending);
+        Arrange(items, values);
+        return;
     }
     std::vector<SortItem> items(n);
     for (size_t i = 0; i < n; ++i) {
@@ -445,9 +470,7 @@ std::vector<qint32> CollationKeys::stableOrder(bool ascending) const
         items[i] = {0, reinterpret_cast<const uchar *>(key.data()), quint32(key.size()), qint32(i)};
     }
     SortByKey(items, ascending);
-    for (size_t i = 0; i < n; ++i)
-        order[i] = items[i].index;
-    return order;
+    Arrange(items, values);
 }
 
 } // namespace tamsoret

@@ -67,6 +67,9 @@ public:
     // The numbers 0 .. size() - 1 of the texts appended, ordered by their keys, ascending
     // or descending; texts with equal keys keep the order in which they were appended.
     std::vector<qint32> stableOrder(bool ascending) const;
+    // values[i] goes with the i-th text appended: puts the values in that order, without
+    // a second array of them.
+    void arrangeStably(qint32 *values, bool ascending) const;
 
 private:
     struct Range

@@ -2,7 +2,6 @@
 
 #include <QThread>
 
-#include <algorithm>
 #include <exception>
 #include <thread>
 #include <vector>
@@ -42,42 +41,35 @@ void SortEntries(qint32 count, ListingData &data, bool orderAZ, const Collation 
     if (count < 2) return;
     const size_t n = size_t(count);
 
+    // The keys live only as long as the sort: a listing keeps the texts it prints.
+    CollationKeys keys(collation);
+    keys.reserve(n);
+    if (keys.collated() && n >= SplitKeysFrom && QThread::idealThreadCount() > 1) {
+        // Making collation keys is most of the sort: the second half is made on a
+        // thread of its own, with a collator of its own.
+        const size_t half = n / 2;
+        CollationKeys secondHalf(collation, true);
+        secondHalf.reserve(n - half);
+        std::exception_ptr failure;
+        {
+            std::jthread worker([&] {
+                try {
+                    AppendKeys(secondHalf, data, half, n);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+            AppendKeys(keys, data, 0, half);
+        }
+        if (failure) std::rethrow_exception(failure);
+        keys.appendKeys(std::move(secondHalf));
+    } else {
+        AppendKeys(keys, data, 0, n);
+    }
     // An exchange sort that only swaps neighbours out of order is stable, so its result
     // is the stable sort of the current order: equal keys stay as they stand, in both
     // directions, and descending keeps them in the same order as ascending does.
-    std::vector<qint32> positions;
-    {
-        // The keys live only as long as the sort: a listing keeps the texts it prints.
-        CollationKeys keys(collation);
-        keys.reserve(n);
-        if (keys.collated() && n >= SplitKeysFrom && QThread::idealThreadCount() > 1) {
-            // Making collation keys is most of the sort: the second half is made on a
-            // thread of its own, with a collator of its own.
-            const size_t half = n / 2;
-            CollationKeys secondHalf(collation, true);
-            secondHalf.reserve(n - half);
-            std::exception_ptr failure;
-            {
-                std::jthread worker([&] {
-                    try {
-                        AppendKeys(secondHalf, data, half, n);
-                    } catch (...) {
-                        failure = std::current_exception();
-                    }
-                });
-                AppendKeys(keys, data, 0, half);
-            }
-            if (failure) std::rethrow_exception(failure);
-            keys.appendKeys(std::move(secondHalf));
-        } else {
-            AppendKeys(keys, data, 0, n);
-        }
-        positions = keys.stableOrder(orderAZ);
-    }
-
-    for (size_t i = 0; i < n; ++i)
-        positions[i] = data.EntryOrder[size_t(positions[i])];
-    std::copy(positions.begin(), positions.end(), data.EntryOrder.begin());
+    keys.arrangeStably(data.EntryOrder.data(), orderAZ);
 }
 
 } // namespace tamsoret
