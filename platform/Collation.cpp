@@ -1,5 +1,6 @@
 #include "platform/Collation.h"
 
+#include <QThread>
 #include <QtEndian>
 
 #include <unicode/ucol.h>
@@ -8,9 +9,12 @@
 #include <bit>
 #include <climits>
 #include <cstring>
+#include <exception>
+#include <limits>
 #include <mutex>
 #include <new>
 #include <stdexcept>
+#include <thread>
 
 namespace tamsoret {
 
@@ -150,81 +154,8 @@ void SortByKey(std::vector<SortItem> &items, bool ascending)
     }
 }
 
-// ICU's keys end in their only zero byte. Each is read eight bytes at a time from where
-// it begins, so the blocks that hold them leave room for a read past the last key. A key
-// is found by 32 bits: the block in the high bits, the offset in the block in the low ones.
-constexpr int OffsetBits = 20;
-constexpr size_t KeyBlockBytes = size_t(1) << OffsetBits;
-constexpr size_t MaxKeyBlocks = size_t(1) << (32 - OffsetBits);
-constexpr size_t ReadPast = 7;
-
-// One item of the sort of zero-ended keys: eight bytes of the key from the current depth
-// on, big-endian, the bytes after its end zero. A key that ends within them therefore
-// ends in a zero byte of the chunk, and keys with equal chunks either end together (they
-// are equal) or both go on.
-// Packed: a listing may sort a million of them, and the key is found through the index.
-struct __attribute__((packed, aligned(4))) EndedSortItem
-{
-    quint64 chunk;
-    qint32 index;
-};
-static_assert(sizeof(EndedSortItem) == 12);
-
-quint64 EndedChunkAt(const uchar *at)
-{
-    const quint64 bytes = qFromLittleEndian<quint64>(at); // at[0] is the lowest byte
-    // The lowest zero byte sets its top bit here, and no bit below it is set (a borrow
-    // only runs upwards).
-    const quint64 zeros = (bytes - 0x0101010101010101ULL) & ~bytes & 0x8080808080808080ULL;
-    quint64 kept = bytes;
-    if (zeros != 0) {
-        const int end = std::countr_zero(zeros) & ~7; // the first bit of the ending zero
-        kept = end == 0 ? 0 : bytes & (~quint64(0) >> (64 - end));
-    }
-    return qbswap(kept);
-}
-
-bool EndsInChunk(quint64 chunk)
-{
-    return (chunk & 0xFF) == 0;
-}
-
-// Sorts the items eight bytes of their keys a round, as SortByKey does.
-void SortEndedKeys(std::vector<EndedSortItem> &items, const std::vector<quint32> &keys,
-                   const std::vector<const uchar *> &blocks, bool ascending)
-{
-    const auto keyAt = [&](qint32 index) {
-        const quint32 key = keys[size_t(index)];
-        return blocks[key >> OffsetBits] + (key & (KeyBlockBytes - 1));
-    };
-    std::vector<PendingRun> pending{{0, items.size(), 0}};
-    while (!pending.empty()) {
-        const auto [begin, end, depth] = pending.back();
-        pending.pop_back();
-        constexpr size_t Ahead = 8;
-        for (size_t i = begin; i < end; ++i) {
-            if (i + Ahead < end) __builtin_prefetch(keyAt(items[i + Ahead].index) + depth);
-            items[i].chunk = EndedChunkAt(keyAt(items[i].index) + depth);
-        }
-        const auto first = items.begin() + qsizetype(begin);
-        const auto last = items.begin() + qsizetype(end);
-        if (ascending)
-            std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
-                return a.chunk != b.chunk ? a.chunk < b.chunk : a.index < b.index;
-            });
-        else
-            std::sort(first, last, [](const EndedSortItem &a, const EndedSortItem &b) {
-                return a.chunk != b.chunk ? a.chunk > b.chunk : a.index < b.index;
-            });
-        for (size_t i = begin; i < end;) {
-            size_t j = i + 1;
-            while (j < end && items[j].chunk == items[i].chunk)
-                ++j;
-            if (j - i > 1 && !EndsInChunk(items[i].chunk)) pending.push_back({i, j, depth + 8});
-            i = j;
-        }
-    }
-}
+// Below this many texts a second thread gains less than it costs to start.
+constexpr size_t SplitKeysFrom = 1000;
 
 void CloseCollator(UCollator *collator)
 {
@@ -282,21 +213,104 @@ int Collation::compare(const QString &a, const QString &b) const
     return Sign(collator_.compare(a, b));
 }
 
-struct CollationKeys::KeyBlock
+bool CollationKeys::KeyPrefix::endsInPrefix() const
 {
-    std::unique_ptr<uchar[]> data;
-    size_t capacity = 0; // not counting the room left for reading past the last key
-    size_t used = 0;
+    return (chunks[PrefixChunks - 1] & 0xFF) == 0;
+}
+
+bool CollationKeys::KeyPrefix::samePrefix(const KeyPrefix &other) const
+{
+    for (size_t c = 0; c < PrefixChunks; ++c) {
+        if (chunks[c] != other.chunks[c]) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Puts values in the order of the items: values[i] goes with the item whose index is i.
+// Follows the cycles of that order, marking the items done in the sign of their index,
+// so that neither a second array of values is needed nor the items change.
+template <typename Item> void Arrange(std::vector<Item> &items, qint32 *values)
+{
+    constexpr qint32 Done = std::numeric_limits<qint32>::min();
+    for (size_t start = 0; start < items.size(); ++start) {
+        if (items[start].index & Done) continue;
+        const qint32 first = values[start];
+        size_t at = start;
+        for (;;) {
+            const size_t from = size_t(items[at].index);
+            items[at].index |= Done;
+            if (from == start) {
+                values[at] = first;
+                break;
+            }
+            values[at] = values[from];
+            at = from;
+        }
+    }
+    for (Item &item : items)
+        item.index &= ~Done;
+}
+
+} // namespace
+
+// Makes ICU's keys, with buffers of its own: one for each thread that makes them.
+class CollationKeys::KeyMaker
+{
+public:
+    explicit KeyMaker(const UCollator *collator) : collator_(collator), key_(256) {}
+
+    // Makes the key of text into key(); gives its length, the ending zero counted.
+    size_t make(KeyText text)
+    {
+        const char16_t *units = text.utf16.utf16();
+        qsizetype size = text.utf16.size();
+        if (text.latin1 != nullptr) {
+            widened_.assign(text.latin1, text.latin1 + text.latin1Size);
+            units = widened_.data();
+            size = text.latin1Size;
+        }
+        // The collator puts an empty text before every other one, even before a text of
+        // ignorable characters only, whose ICU key is not empty: the key of a lone zero
+        // byte sorts before every key ICU makes.
+        if (size == 0) {
+            key_[0] = 0;
+            return 1;
+        }
+        if (size > INT32_MAX) throw std::length_error("text too long for a collation key");
+        for (;;) {
+            const int32_t length =
+                ucol_getSortKey(collator_, reinterpret_cast<const UChar *>(units), int32_t(size),
+                                key_.data(), int32_t(std::min(key_.size(), size_t(INT32_MAX))));
+            if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
+            if (size_t(length) <= key_.size()) return size_t(length);
+            key_.resize(size_t(length));
+        }
+    }
+    const uchar *key() const { return key_.data(); }
+
+    KeyPrefix prefix(KeyText text, size_t index)
+    {
+        const size_t length = make(text);
+        std::fill(key_.begin() + qsizetype(std::min(length, PrefixBytes)),
+                  key_.begin() + PrefixBytes, 0);
+        KeyPrefix prefix;
+        for (size_t c = 0; c < PrefixChunks; ++c)
+            prefix.chunks[c] = qFromBigEndian<quint64>(key_.data() + 8 * c);
+        prefix.index = qint32(index);
+        return prefix;
+    }
+
+private:
+    const UCollator *collator_;
+    std::vector<uchar> key_;        // never shorter than a prefix
+    std::vector<char16_t> widened_; // a Latin-1 text on its way to the collator
 };
 
-CollationKeys::CollationKeys(const Collation &collation, bool ownCollator)
-    : collator_(collation.keyCollator())
+CollationKeys::CollationKeys(const Collation &collation) : collator_(collation.keyCollator())
 {
-    if (ownCollator && collator_) {
-        UErrorCode status = U_ZERO_ERROR;
-        collator_.reset(ucol_clone(collator_.get(), &status), CloseCollator);
-        if (U_FAILURE(status) || collator_ == nullptr) throw std::bad_alloc();
-    }
+    if (collator_) maker_ = std::make_unique<KeyMaker>(collator_.get());
 }
 
 CollationKeys::~CollationKeys() = default;
@@ -304,82 +318,64 @@ CollationKeys::~CollationKeys() = default;
 void CollationKeys::reserve(size_t count)
 {
     if (collated())
-        collatedKeys_.reserve(count);
+        prefixes_.reserve(count);
     else
         ranges_.reserve(count);
 }
 
-void CollationKeys::addKeyBlock(size_t capacity)
+void CollationKeys::appendAll(size_t count, const TextAt &textAt)
 {
-    if (blocks_.size() == MaxKeyBlocks) throw std::bad_alloc();
-    blocks_.reserve(blocks_.size() + 1);
-    KeyBlock block;
-    block.capacity = capacity;
-    // Not zeroed: the pages of a block are touched only as keys fill them.
-    block.data.reset(new uchar[capacity + ReadPast]);
-    blocks_.push_back(std::move(block));
-}
-
-const uchar *CollationKeys::collatedKey(quint32 key) const
-{
-    return blocks_[key >> OffsetBits].data.get() + (key & (KeyBlockBytes - 1));
-}
-
-void CollationKeys::appendCollated(const char16_t *text, qsizetype size)
-{
-    // The collator puts an empty text before every other one, even before a text of
-    // ignorable characters only, whose ICU key is not empty. So an empty text has the
-    // key of a lone zero byte, which sorts before every key ICU makes: the first byte of
-    // the first block.
-    if (blocks_.empty()) {
-        addKeyBlock(KeyBlockBytes);
-        std::memset(blocks_[0].data.get(), 0, 1 + ReadPast);
-        blocks_[0].used = 1;
-    }
-    if (size == 0) {
-        collatedKeys_.push_back(0);
+    if (!collated()) {
+        reserve(size() + count);
+        for (size_t i = 0; i < count; ++i) {
+            const KeyText text = textAt(i);
+            if (text.latin1 != nullptr)
+                appendLatin1(text.latin1, text.latin1Size);
+            else
+                append(text.utf16);
+        }
         return;
     }
-    if (size > INT32_MAX) throw std::length_error("text too long for a collation key");
-    for (;;) {
-        KeyBlock &block = blocks_.back();
-        const size_t room = std::min(block.capacity - block.used, size_t(INT32_MAX));
-        uchar *at = block.data.get() + block.used;
-        const int32_t length =
-            ucol_getSortKey(collator_.get(), reinterpret_cast<const UChar *>(text), int32_t(size),
-                            at, int32_t(room));
-        if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
-        if (size_t(length) <= room) {
-            // A read past the key's end reads known bytes, until the next key covers them.
-            std::memset(at + length, 0, ReadPast);
-            collatedKeys_.push_back(quint32(((blocks_.size() - 1) << OffsetBits) | block.used));
-            // A block larger than usual holds one key: a later one could not be found.
-            block.used = block.capacity > KeyBlockBytes ? block.capacity : block.used + length;
+    const size_t first = prefixes_.size();
+    prefixes_.resize(first + count);
+    const auto makeKeys = [&](KeyMaker &maker, size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i)
+            prefixes_[first + i] = maker.prefix(textAt(i), first + i);
+    };
+    try {
+        if (count < SplitKeysFrom || QThread::idealThreadCount() < 2) {
+            makeKeys(*maker_, 0, count);
             return;
         }
-        addKeyBlock(std::max(KeyBlockBytes, size_t(length)));
+        // The second half on a thread of its own, with a collator of its own.
+        UErrorCode status = U_ZERO_ERROR;
+        const std::unique_ptr<UCollator, void (*)(UCollator *)> copy(
+            ucol_clone(collator_.get(), &status), CloseCollator);
+        if (U_FAILURE(status) || copy == nullptr) throw std::bad_alloc();
+        const size_t half = count / 2;
+        std::exception_ptr failure;
+        {
+            std::jthread worker([&] {
+                try {
+                    KeyMaker maker(copy.get());
+                    makeKeys(maker, half, count);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+            makeKeys(*maker_, 0, half);
+        }
+        if (failure) std::rethrow_exception(failure);
+    } catch (...) {
+        prefixes_.resize(first);
+        throw;
     }
-}
-
-void CollationKeys::appendKeys(CollationKeys &&other)
-{
-    // A key's block number moves up by the blocks already here; its offset stays.
-    if (blocks_.size() + other.blocks_.size() > MaxKeyBlocks) throw std::bad_alloc();
-    const quint32 moved = quint32(blocks_.size()) << OffsetBits;
-    collatedKeys_.reserve(collatedKeys_.size() + other.collatedKeys_.size());
-    blocks_.reserve(blocks_.size() + other.blocks_.size());
-    for (quint32 key : other.collatedKeys_)
-        collatedKeys_.push_back(key + moved);
-    for (KeyBlock &block : other.blocks_)
-        blocks_.push_back(std::move(block));
-    other.collatedKeys_.clear();
-    other.blocks_.clear();
 }
 
 void CollationKeys::append(QStringView text)
 {
     if (collated()) {
-        appendCollated(text.utf16(), text.size());
+        prefixes_.push_back(maker_->prefix(text, prefixes_.size()));
         return;
     }
     const qsizetype offset = folded_.size();
@@ -390,8 +386,7 @@ void CollationKeys::append(QStringView text)
 void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
 {
     if (collated()) {
-        widened_.assign(text, text + size);
-        appendCollated(widened_.data(), size);
+        prefixes_.push_back(maker_->prefix(KeyText(text, size), prefixes_.size()));
         return;
     }
     bool ownKey = true;
@@ -413,55 +408,85 @@ void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
 
 QByteArrayView CollationKeys::keyBytes(size_t i) const
 {
-    if (collated()) {
-        const char *key = reinterpret_cast<const char *>(collatedKey(collatedKeys_[i]));
-        return QByteArrayView(key, qsizetype(std::strlen(key)));
-    }
     const Range &r = ranges_[i];
     const char *data = r.outside ? reinterpret_cast<const char *>(r.where)
                                  : folded_.constData() + qsizetype(r.where);
     return QByteArrayView(data, qsizetype(r.size));
 }
 
-int CollationKeys::compare(size_t a, size_t b) const
+int CollationKeys::compare(size_t a, size_t b, const TextAt &textAt)
 {
-    return Sign(keyBytes(a).compare(keyBytes(b)));
+    if (!collated()) return Sign(keyBytes(a).compare(keyBytes(b)));
+    const size_t length = maker_->make(textAt(a));
+    const std::vector<uchar> first(maker_->key(), maker_->key() + length);
+    maker_->make(textAt(b));
+    return Sign(std::strcmp(reinterpret_cast<const char *>(first.data()),
+                            reinterpret_cast<const char *>(maker_->key())));
 }
 
-std::vector<qint32> CollationKeys::stableOrder(bool ascending) const
+std::vector<qint32> CollationKeys::stableOrder(bool ascending, const TextAt &textAt)
 {
     std::vector<qint32> order(size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = qint32(i);
-    arrangeStably(order.data(), ascending);
+    arrangeStably(order.data(), ascending, textAt);
     return order;
 }
 
-namespace {
-
-// values[i] goes with the item whose index is i; afterwards they stand in the items' order.
-template <typename Item> void Arrange(std::vector<Item> &items, qint32 *values)
+void CollationKeys::orderByWholeKeys(size_t begin, size_t end, bool ascending, const TextAt &textAt)
 {
-    for (Item &item : items)
-        item.index = values[item.index];
-    for (size_t i = 0; i < items.size(); ++i)
-        values[i] = items[i].index;
+    // The items differ only in their numbers: the keys are made again, one after another,
+    // and the numbers put in the order of the keys' bytes after the prefix.
+    std::vector<uchar> keys;
+    struct Made
+    {
+        size_t offset;
+        qint32 index;
+    };
+    std::vector<Made> made;
+    made.reserve(end - begin);
+    for (size_t i = begin; i < end; ++i) {
+        const size_t length = maker_->make(textAt(size_t(prefixes_[i].index)));
+        made.push_back({keys.size(), prefixes_[i].index});
+        keys.insert(keys.end(), maker_->key() + PrefixBytes, maker_->key() + length);
+    }
+    const auto rest = [&keys](const Made &m) {
+        return reinterpret_cast<const char *>(keys.data() + m.offset);
+    };
+    std::sort(made.begin(), made.end(), [&](const Made &a, const Made &b) {
+        const int r = std::strcmp(rest(a), rest(b));
+        if (r != 0) return ascending ? r < 0 : r > 0;
+        return a.index < b.index;
+    });
+    for (size_t i = begin; i < end; ++i)
+        prefixes_[i].index = made[i - begin].index;
 }
 
-} // namespace
-
-void CollationKeys::arrangeStably(qint32 *values, bool ascending) const
+void CollationKeys::arrangeStably(qint32 *values, bool ascending, const TextAt &textAt)
 {
     const size_t n = size();
     if (collated()) {
-        std::vector<EndedSortItem> items(n);
-        for (size_t i = 0; i < n; ++i)
-            items[i] = {0, qint32(i)};
-        std::vector<const uchar *> blocks;
-        for (const KeyBlock &block : blocks_)
-            blocks.push_back(block.data.get());
-        SortEndedKeys(items, collatedKeys_, blocks, ascending);
-        Arrange(items, values);
+        // Most keys differ within their first bytes, which the items hold: one sort of
+        // the items in place orders them, and only texts whose keys share those bytes
+        // are looked at again.
+        std::sort(prefixes_.begin(), prefixes_.end(),
+                  [ascending](const KeyPrefix &a, const KeyPrefix &b) {
+                      for (size_t c = 0; c < PrefixChunks; ++c) {
+                          if (a.chunks[c] != b.chunks[c])
+                              return ascending ? a.chunks[c] < b.chunks[c]
+                                               : a.chunks[c] > b.chunks[c];
+                      }
+                      return a.index < b.index;
+                  });
+        for (size_t i = 0; i < n;) {
+            size_t j = i + 1;
+            while (j < n && prefixes_[j].samePrefix(prefixes_[i]))
+                ++j;
+            if (j - i > 1 && !prefixes_[i].endsInPrefix())
+                orderByWholeKeys(i, j, ascending, textAt);
+            i = j;
+        }
+        Arrange(prefixes_, values);
         return;
     }
     std::vector<SortItem> items(n);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,15 +35,23 @@ private:
     std::shared_ptr<KeyCollator> keyCollator_; // shared by copies
 };
 
+// A text as keys are made of it: UTF-16, or Latin-1 one byte a character.
+struct KeyText
+{
+    KeyText(QStringView text) : utf16(text) {}
+    KeyText(const uchar *text, qsizetype size) : latin1(text), latin1Size(size) {}
+    QStringView utf16;
+    const uchar *latin1 = nullptr; // when set, the text is these latin1Size bytes
+    qsizetype latin1Size = 0;
+};
+
 // Keys made once per text, so that sorting many texts compares keys instead of running
 // the collator on every pair. Comparing two keys agrees with Collation::compare() on
 // their texts. Kept in few tables because a listing may hold a million of them.
 class CollationKeys
 {
 public:
-    // ownCollator: the keys are made with a copy of the collator of their own, so that
-    // they can be made on another thread beside other keys.
-    explicit CollationKeys(const Collation &collation, bool ownCollator = false);
+    explicit CollationKeys(const Collation &collation);
     ~CollationKeys();
     CollationKeys(const CollationKeys &) = delete;
     CollationKeys &operator=(const CollationKeys &) = delete;
@@ -54,22 +63,26 @@ public:
     // copied: the bytes must then stay in place, unchanged, for as long as the keys are
     // used.
     void appendLatin1(const uchar *text, qsizetype size);
-    size_t size() const { return collated() ? collatedKeys_.size() : ranges_.size(); }
-    // True when the keys come from the collator's tables (every locale but C and POSIX):
-    // then making them is most of the work of a sort, and keys made on several threads
-    // can be joined.
+    size_t size() const { return collated() ? prefixes_.size() : ranges_.size(); }
+    // True when the keys come from the collator's tables (every locale but C and POSIX).
     bool collated() const { return collator_ != nullptr; }
-    // Takes over the keys of other, made with the same collation, as if their texts had
-    // been appended here in their order. Only when collated(); other is left empty.
-    void appendKeys(CollationKeys &&other);
+
+    // The texts appended, again, by number. A collated key is kept only as far as its
+    // first bytes, which tell most texts apart; texts whose keys share them are asked for
+    // again, and their whole keys made once more.
+    using TextAt = std::function<KeyText(size_t)>;
+    // Appends the texts textAt(0 .. count - 1). In a collating locale, where making the
+    // keys is most of the work of a sort, they are made on two threads when there are
+    // enough of them: textAt is then called from both at once.
+    void appendAll(size_t count, const TextAt &textAt);
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
-    int compare(size_t a, size_t b) const;
+    int compare(size_t a, size_t b, const TextAt &textAt);
     // The numbers 0 .. size() - 1 of the texts appended, ordered by their keys, ascending
     // or descending; texts with equal keys keep the order in which they were appended.
-    std::vector<qint32> stableOrder(bool ascending) const;
+    std::vector<qint32> stableOrder(bool ascending, const TextAt &textAt);
     // values[i] goes with the i-th text appended: puts the values in that order, without
     // a second array of them.
-    void arrangeStably(qint32 *values, bool ascending) const;
+    void arrangeStably(qint32 *values, bool ascending, const TextAt &textAt);
 
 private:
     struct Range
@@ -78,22 +91,32 @@ private:
         quint32 size;
         bool outside;
     };
-    struct KeyBlock;
+    // The first bytes of a key, which tell most keys apart: big-endian, zero after the
+    // key's end, which is its only zero byte. A key that ends among them ends in a zero
+    // last byte; keys whose first bytes are equal either end together (they are equal)
+    // or both go on. Packed: a listing may sort a million of them.
+    static constexpr size_t PrefixChunks = 3;
+    static constexpr size_t PrefixBytes = 8 * PrefixChunks;
+    struct __attribute__((packed, aligned(4))) KeyPrefix
+    {
+        quint64 chunks[PrefixChunks];
+        qint32 index;
+        bool endsInPrefix() const;
+        bool samePrefix(const KeyPrefix &other) const;
+    };
+    static_assert(sizeof(KeyPrefix) == 4 + 8 * PrefixChunks);
     QByteArrayView keyBytes(size_t i) const;
-    void addKeyBlock(size_t capacity);
-    const uchar *collatedKey(quint32 key) const;
-    void appendCollated(const char16_t *text, qsizetype size);
+    class KeyMaker;
+    void orderByWholeKeys(size_t begin, size_t end, bool ascending, const TextAt &textAt);
 
     // The collation's key collator, or a copy of it; null for code-unit order.
     std::shared_ptr<UCollator> collator_;
     // Code-unit order: the folded texts one after another, and where each key lies.
     QByteArray folded_;
     std::vector<Range> ranges_;
-    // Otherwise: ICU's sort keys, each ending in its only zero byte, one after another
-    // in large blocks, and where each begins (block and offset in 32 bits).
-    std::vector<KeyBlock> blocks_;
-    std::vector<quint32> collatedKeys_;
-    std::vector<char16_t> widened_; // a Latin-1 text on its way to the collator
+    // Otherwise: the first bytes of ICU's key of each text, with the text's number.
+    std::vector<KeyPrefix> prefixes_;
+    std::unique_ptr<KeyMaker> maker_;
 };
 
 } // namespace tamsoret

@@ -1,9 +1,5 @@
 #include "sort/SortEntries.h"
 
-#include <QThread>
-
-#include <exception>
-#include <thread>
 #include <vector>
 
 namespace tamsoret {
@@ -19,19 +15,11 @@ bool OutOfOrder(qint32 p, const ListingData &data, bool orderAZ, const Collation
 
 namespace {
 
-// Below this many entries a second thread gains less than it costs to start.
-constexpr size_t SplitKeysFrom = 1000;
-
-// The keys of the entries at EntryOrder[begin, end).
-void AppendKeys(CollationKeys &keys, const ListingData &data, size_t begin, size_t end)
+KeyText SortKeyAt(const ListingData &data, size_t i)
 {
-    for (size_t i = begin; i < end; ++i) {
-        const EntryText key = data.Entries.text(size_t(data.EntryOrder[i]), EntryField::SortKey);
-        if (key.isWide())
-            keys.append(key.utf16());
-        else
-            keys.appendLatin1(key.latin1(), key.size());
-    }
+    const EntryText key = data.Entries.text(size_t(data.EntryOrder[i]), EntryField::SortKey);
+    if (key.isWide()) return KeyText(key.utf16());
+    return KeyText(key.latin1(), key.size());
 }
 
 } // namespace
@@ -39,37 +27,14 @@ void AppendKeys(CollationKeys &keys, const ListingData &data, size_t begin, size
 void SortEntries(qint32 count, ListingData &data, bool orderAZ, const Collation &collation)
 {
     if (count < 2) return;
-    const size_t n = size_t(count);
-
+    const auto sortKeyAt = [&data](size_t i) { return SortKeyAt(data, i); };
     // The keys live only as long as the sort: a listing keeps the texts it prints.
     CollationKeys keys(collation);
-    keys.reserve(n);
-    if (keys.collated() && n >= SplitKeysFrom && QThread::idealThreadCount() > 1) {
-        // Making collation keys is most of the sort: the second half is made on a
-        // thread of its own, with a collator of its own.
-        const size_t half = n / 2;
-        CollationKeys secondHalf(collation, true);
-        secondHalf.reserve(n - half);
-        std::exception_ptr failure;
-        {
-            std::jthread worker([&] {
-                try {
-                    AppendKeys(secondHalf, data, half, n);
-                } catch (...) {
-                    failure = std::current_exception();
-                }
-            });
-            AppendKeys(keys, data, 0, half);
-        }
-        if (failure) std::rethrow_exception(failure);
-        keys.appendKeys(std::move(secondHalf));
-    } else {
-        AppendKeys(keys, data, 0, n);
-    }
+    keys.appendAll(size_t(count), sortKeyAt);
     // An exchange sort that only swaps neighbours out of order is stable, so its result
     // is the stable sort of the current order: equal keys stay as they stand, in both
     // directions, and descending keeps them in the same order as ascending does.
-    keys.arrangeStably(data.EntryOrder.data(), orderAZ);
+    keys.arrangeStably(data.EntryOrder.data(), orderAZ, sortKeyAt);
 }
 
 } // namespace tamsoret

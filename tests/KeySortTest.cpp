@@ -144,7 +144,12 @@ TEST_P(KeySort, OrdersAsAStableSortByTheCollatorDoes)
             const int r = collator.compare(texts[size_t(a)], texts[size_t(b)]);
             return ascending ? r < 0 : r > 0;
         });
-        const std::vector<qint32> order = keys.stableOrder(ascending);
+        const std::vector<qint32> order = keys.stableOrder(ascending, [&](size_t i) {
+            return latin1[i].isNull()
+                       ? KeyText(texts[i])
+                       : KeyText(reinterpret_cast<const uchar *>(latin1[i].constData()),
+                                 latin1[i].size());
+        });
         ASSERT_EQ(order.size(), expected.size());
         for (size_t i = 0; i < order.size(); ++i) {
             ASSERT_EQ(order[i], expected[i])
