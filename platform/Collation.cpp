@@ -6,7 +6,6 @@
 #include <unicode/ucol.h>
 
 #include <algorithm>
-#include <bit>
 #include <climits>
 #include <cstring>
 #include <exception>
@@ -440,14 +439,15 @@ void CollationKeys::orderByWholeKeys(size_t begin, size_t end, bool ascending, c
     std::vector<uchar> keys;
     struct Made
     {
-        size_t offset;
+        quint32 offset;
         qint32 index;
     };
     std::vector<Made> made;
     made.reserve(end - begin);
     for (size_t i = begin; i < end; ++i) {
         const size_t length = maker_->make(textAt(size_t(prefixes_[i].index)));
-        made.push_back({keys.size(), prefixes_[i].index});
+        if (keys.size() > UINT32_MAX) throw std::bad_alloc();
+        made.push_back({quint32(keys.size()), prefixes_[i].index});
         keys.insert(keys.end(), maker_->key() + PrefixBytes, maker_->key() + length);
     }
     const auto rest = [&keys](const Made &m) {

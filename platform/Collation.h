@@ -109,7 +109,7 @@ private:
     class KeyMaker;
     void orderByWholeKeys(size_t begin, size_t end, bool ascending, const TextAt &textAt);
 
-    // The collation's key collator, or a copy of it; null for code-unit order.
+    // The collation's key collator; null for code-unit order.
     std::shared_ptr<UCollator> collator_;
     // Code-unit order: the folded texts one after another, and where each key lies.
     QByteArray folded_;
