@@ -9,7 +9,6 @@
 #include <climits>
 #include <cstring>
 #include <exception>
-#include <limits>
 #include <mutex>
 #include <new>
 #include <stdexcept>
@@ -228,28 +227,12 @@ bool CollationKeys::KeyPrefix::samePrefix(const KeyPrefix &other) const
 namespace {
 
 // Puts values in the order of the items: values[i] goes with the item whose index is i.
-// Follows the cycles of that order, marking the items done in the sign of their index,
-// so that neither a second array of values is needed nor the items change.
-template <typename Item> void Arrange(std::vector<Item> &items, qint32 *values)
+template <typename Item> void Arrange(const std::vector<Item> &items, qint32 *values)
 {
-    constexpr qint32 Done = std::numeric_limits<qint32>::min();
-    for (size_t start = 0; start < items.size(); ++start) {
-        if (items[start].index & Done) continue;
-        const qint32 first = values[start];
-        size_t at = start;
-        for (;;) {
-            const size_t from = size_t(items[at].index);
-            items[at].index |= Done;
-            if (from == start) {
-                values[at] = first;
-                break;
-            }
-            values[at] = values[from];
-            at = from;
-        }
-    }
-    for (Item &item : items)
-        item.index &= ~Done;
+    std::vector<qint32> arranged(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        arranged[i] = values[items[i].index];
+    std::copy(arranged.begin(), arranged.end(), values);
 }
 
 } // namespace
