@@ -307,9 +307,10 @@ void CollationKeys::reserve(size_t count)
 
 void CollationKeys::appendAll(size_t count, const TextAt &textAt)
 {
+    const size_t first = size();
     if (!collated()) {
-        reserve(size() + count);
-        for (size_t i = 0; i < count; ++i) {
+        reserve(first + count);
+        for (size_t i = first; i < first + count; ++i) {
             const KeyText text = textAt(i);
             if (text.latin1 != nullptr)
                 appendLatin1(text.latin1, text.latin1Size);
@@ -318,11 +319,10 @@ void CollationKeys::appendAll(size_t count, const TextAt &textAt)
         }
         return;
     }
-    const size_t first = prefixes_.size();
     prefixes_.resize(first + count);
     const auto makeKeys = [&](KeyMaker &maker, size_t begin, size_t end) {
-        for (size_t i = begin; i < end; ++i)
-            prefixes_[first + i] = maker.prefix(textAt(i), first + i);
+        for (size_t i = first + begin; i < first + end; ++i)
+            prefixes_[i] = maker.prefix(textAt(i), i);
     };
     try {
         if (count < SplitKeysFrom || QThread::idealThreadCount() < 2) {

@@ -71,9 +71,9 @@ public:
     // first bytes, which tell most texts apart; texts whose keys share them are asked for
     // again, and their whole keys made once more.
     using TextAt = std::function<KeyText(size_t)>;
-    // Appends the texts textAt(0 .. count - 1). In a collating locale, where making the
-    // keys is most of the work of a sort, they are made on two threads when there are
-    // enough of them: textAt is then called from both at once.
+    // Appends the texts textAt(size() .. size() + count - 1). In a collating locale,
+    // where making the keys is most of the work of a sort, they are made on two threads
+    // when there are enough of them: textAt is then called from both at once.
     void appendAll(size_t count, const TextAt &textAt);
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
     int compare(size_t a, size_t b, const TextAt &textAt);
