@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
+#include <new>
 #include <sched.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -91,12 +92,15 @@ struct Batch
 {
     enum class State { Free, Named, Claimed, Done };
 
+    // Some file systems give names longer than NAME_MAX bytes: room for a few of those.
     explicit Batch(size_t capacity)
-        : names(new char[capacity * (NAME_MAX + 1)]), starts(capacity), status(capacity)
+        : room(std::max<size_t>(capacity * (NAME_MAX + 1), 4096)), names(new char[room]),
+          starts(capacity), status(capacity)
     {
     }
     const char *name(size_t i) const { return names.get() + starts[i]; }
 
+    size_t room;
     std::unique_ptr<char[]> names; // each name ended by a NUL
     std::vector<quint32> starts;
     std::vector<Status> status;
@@ -189,12 +193,15 @@ DirectorySearch::Scan::~Scan()
 void DirectorySearch::Scan::readNames(Batch &batch)
 {
     batch.count = 0;
-    quint32 used = 0;
+    size_t used = 0;
     while (batch.count < batch.starts.size()) {
         if (direntsAt == direntsEnd) {
             if (namesEnded)
                 return;
-            const ssize_t bytes = getdents64(fd, dirents.get(), DirentBytes);
+            ssize_t bytes;
+            do
+                bytes = getdents64(fd, dirents.get(), DirentBytes);
+            while (bytes < 0 && errno == EINTR);
             if (bytes <= 0) {
                 // A folder removed while it is read fails here with ENOENT: the names
                 // that are left were never seen, so that is a failure, not the end.
@@ -207,14 +214,21 @@ void DirectorySearch::Scan::readNames(Batch &batch)
             direntsAt = 0;
         }
         const auto *entry = reinterpret_cast<const dirent64 *>(dirents.get() + direntsAt);
-        direntsAt += entry->d_reclen;
-        if (atRoot && IsDotOrDotDot(entry->d_name))
+        if (atRoot && IsDotOrDotDot(entry->d_name)) {
+            direntsAt += entry->d_reclen;
             continue;
-        const size_t length = strnlen(entry->d_name, NAME_MAX);
-        std::memcpy(batch.names.get() + used, entry->d_name, length);
-        batch.names[used + length] = '\0';
-        batch.starts[batch.count++] = used;
-        used += quint32(length + 1);
+        }
+        const size_t length = std::strlen(entry->d_name);
+        if (used + length + 1 > batch.room) {
+            if (batch.count > 0)
+                return; // the name opens the next batch
+            direntsAt += entry->d_reclen; // no status call could take it either
+            continue;
+        }
+        direntsAt += entry->d_reclen;
+        std::memcpy(batch.names.get() + used, entry->d_name, length + 1);
+        batch.starts[batch.count++] = quint32(used);
+        used += length + 1;
     }
 }
 
@@ -238,6 +252,8 @@ void DirectorySearch::Scan::topUp()
                     threads.emplace_back(&Scan::work, this);
             } catch (const std::system_error &) {
                 workers = unsigned(threads.size()); // the caller's thread makes up for them
+            } catch (const std::bad_alloc &) {
+                workers = unsigned(threads.size());
             }
         }
     }
@@ -331,9 +347,12 @@ bool DirectorySearch::findFirst(FindRecord &record, const QByteArray &folder)
         known && stat("/", &root) == 0 && here.st_dev == root.st_dev && here.st_ino == root.st_ino;
     try {
         scan_ = std::make_unique<Scan>(fd, atRoot, workers_);
-    } catch (...) {
+    } catch (const std::bad_alloc &) {
+        // The room for the names could not be had, as when the folder cannot be opened
+        // for want of memory.
         ::close(fd);
-        throw;
+        error_ = ENOMEM;
+        return false;
     }
 
     // A folder with no entry at all gives no first entry, and then no search to close.
