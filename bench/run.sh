@@ -96,7 +96,7 @@ time_programs() { # warm|cold label:command ...
                 echo 3 >/proc/sys/vm/drop_caches
             fi
             start=$(now_ns)
-            eval "${job#*:}" >"$results/last" 2>&1
+            LANG=$lang LC_ALL=$lang eval "${job#*:}" >"$results/last" 2>&1
             end=$(now_ns)
             if ((round > 0)); then
                 echo $((end - start)) >>"$results/$label"
@@ -120,9 +120,11 @@ echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "timed runs: $runs per program after one untimed run; medians in ms of the whole process"
 
 out=$base/out
+# The programs timed run in the locale of the row; the script itself keeps to C, so that
+# its own figures have a decimal point.
+export LC_ALL=C
 for lang in "${langs[@]}"; do
-    export LANG=$lang LC_ALL=$lang
-    empty_kib=$("$bench" --empty | awk '$1 == "peak" { print $2 }')
+    empty_kib=$(LANG=$lang LC_ALL=$lang "$bench" --empty | awk '$1 == "peak" { print $2 }')
     echo
     echo "#### locale $lang: the empty program's peak memory $empty_kib KiB"
     declare -A total_name=()
@@ -173,12 +175,12 @@ for lang in "${langs[@]}"; do
 done
 
 # Reading the folder from the disk: the same programs, name order, in the first locale.
-export LANG=${langs[0]} LC_ALL=${langs[0]}
+lang=${langs[0]}
 echo
 if [[ $(id -u) != 0 ]]; then
     echo "cold cache: left out, dropping the page cache needs root"
 else
-    echo "== cold cache: the page cache dropped before every run, ${langs[0]}, name order, load $(cut -d' ' -f1 /proc/loadavg)"
+    echo "== cold cache: the page cache dropped before every run, $lang, name order, load $(cut -d' ' -f1 /proc/loadavg)"
     printf '%-10s %10s %10s %10s %10s %8s %8s\n' entries listing scan "ls -l" find "/ls -l" "/find"
     for n in $sizes; do
         folder=$base/e$n
