@@ -2,6 +2,7 @@
 
 #include "listing/EntryFields.h"
 #include "options/ListOptions.h"
+#include "platform/DirectorySearch.h"
 #include "platform/Failure.h"
 #include "sort/SortEntries.h"
 #include "tests/TestSupport.h"
@@ -254,6 +255,7 @@ TEST_F(ReadDirectoryTest, Should_ListAlikeOnOneProcessorAndOnAll_InTheDirectorys
     }
     const qint16 noOrder = 7;
     ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    EXPECT_EQ(StatusWorkers(), 0u);
     const qint32 count = read("*.*", {}, noOrder);
     ASSERT_EQ(sched_setaffinity(0, sizeof all, &all), 0);
     const ListingData onOne = data;
