@@ -1,6 +1,18 @@
 #include "platform/Collation.h"
 
+#include <QThread>
+#include <QtEndian>
+
+#include <unicode/ucol.h>
+
 #include <algorithm>
+#include <climits>
+#include <cstring>
+#include <exception>
+#include <mutex>
+#include <new>
+#include <stdexcept>
+#include <thread>
 
 namespace tamsoret {
 
@@ -84,52 +96,112 @@ quint32 TagAt(quint32 size, quint32 depth)
     return size - depth > 8 ? 9 : size - depth;
 }
 
-// Sorts items[begin, end), whose keys share their first depth bytes, eight bytes a
-// round: most keys differ within the first rounds, so each key is read a few times in
-// all, instead of once in every comparison of a comparison sort.
-void SortByKey(std::vector<SortItem> &items, size_t begin, size_t end, quint32 depth,
-               bool ascending)
+// A run of items whose keys share their first depth bytes and are still to be sorted.
+// The runs wait in a list rather than on the stack: keys may share more bytes than the
+// stack has room for rounds.
+struct PendingRun
 {
-    // Below the first round the items are no longer in the order of their keys in
-    // memory: ask for the keys some items ahead.
-    constexpr size_t Ahead = 8;
-    for (size_t i = begin; i < end; ++i) {
-        if (i + Ahead < end) __builtin_prefetch(items[i + Ahead].key + depth);
-        items[i].chunk = ChunkAt(items[i].key, items[i].size, depth);
+    size_t begin;
+    size_t end;
+    size_t depth;
+};
+
+// Sorts the items eight bytes of their keys a round: most keys differ within the first
+// rounds, so each key is read a few times in all, instead of once in every comparison
+// of a comparison sort.
+void SortByKey(std::vector<SortItem> &items, bool ascending)
+{
+    std::vector<PendingRun> pending{{0, items.size(), 0}};
+    while (!pending.empty()) {
+        const auto [begin, end, depth] = pending.back();
+        pending.pop_back();
+        // Below the first round the items are no longer in the order of their keys in
+        // memory: ask for the keys some items ahead.
+        constexpr size_t Ahead = 8;
+        for (size_t i = begin; i < end; ++i) {
+            if (i + Ahead < end) __builtin_prefetch(items[i + Ahead].key + depth);
+            items[i].chunk = ChunkAt(items[i].key, items[i].size, quint32(depth));
+        }
+        const auto first = items.begin() + qsizetype(begin);
+        const auto last = items.begin() + qsizetype(end);
+        const quint32 at = quint32(depth);
+        // The number each item carries is its place in the order to keep among equals.
+        if (ascending)
+            std::sort(first, last, [at](const SortItem &a, const SortItem &b) {
+                if (a.chunk != b.chunk) return a.chunk < b.chunk;
+                const quint32 ta = TagAt(a.size, at), tb = TagAt(b.size, at);
+                if (ta != tb) return ta < tb;
+                return a.index < b.index;
+            });
+        else
+            std::sort(first, last, [at](const SortItem &a, const SortItem &b) {
+                if (a.chunk != b.chunk) return a.chunk > b.chunk;
+                const quint32 ta = TagAt(a.size, at), tb = TagAt(b.size, at);
+                if (ta != tb) return ta > tb;
+                return a.index < b.index;
+            });
+        // Keys with equal chunks that go on beyond them are ordered by their next bytes.
+        for (size_t i = begin; i < end;) {
+            size_t j = i + 1;
+            while (j < end && items[j].chunk == items[i].chunk &&
+                   TagAt(items[j].size, at) == TagAt(items[i].size, at))
+                ++j;
+            if (j - i > 1 && TagAt(items[i].size, at) == 9) pending.push_back({i, j, depth + 8});
+            i = j;
+        }
     }
-    const auto first = items.begin() + qsizetype(begin);
-    const auto last = items.begin() + qsizetype(end);
-    // The number each item carries is its place in the order to keep among equals.
-    if (ascending)
-        std::sort(first, last, [depth](const SortItem &a, const SortItem &b) {
-            if (a.chunk != b.chunk) return a.chunk < b.chunk;
-            const quint32 ta = TagAt(a.size, depth), tb = TagAt(b.size, depth);
-            if (ta != tb) return ta < tb;
-            return a.index < b.index;
-        });
-    else
-        std::sort(first, last, [depth](const SortItem &a, const SortItem &b) {
-            if (a.chunk != b.chunk) return a.chunk > b.chunk;
-            const quint32 ta = TagAt(a.size, depth), tb = TagAt(b.size, depth);
-            if (ta != tb) return ta > tb;
-            return a.index < b.index;
-        });
-    // Keys with equal chunks that go on beyond them are ordered by their next bytes.
-    for (size_t i = begin; i < end;) {
-        size_t j = i + 1;
-        while (j < end && items[j].chunk == items[i].chunk &&
-               TagAt(items[j].size, depth) == TagAt(items[i].size, depth))
-            ++j;
-        if (j - i > 1 && TagAt(items[i].size, depth) == 9)
-            SortByKey(items, i, j, depth + 8, ascending);
-        i = j;
+}
+
+// Below this many texts a second thread gains less than it costs to start.
+constexpr size_t SplitKeysFrom = 1000;
+
+void CloseCollator(UCollator *collator)
+{
+    ucol_close(collator);
+}
+
+// The collator QCollator opens for a case-insensitive comparison in this locale: the
+// same name (the locale's BCP 47 name with underscores) and the same four attributes.
+std::shared_ptr<UCollator> OpenKeyCollator(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C) return nullptr;
+    const QByteArray name = locale.bcp47Name().replace(u'-', u'_').toLatin1();
+    UErrorCode status = U_ZERO_ERROR;
+    std::shared_ptr<UCollator> collator(ucol_open(name.constData(), &status), CloseCollator);
+    if (U_FAILURE(status) || collator == nullptr) return nullptr;
+    // Each attribute is set as QCollator sets it, which goes on when one fails.
+    const std::pair<UColAttribute, UColAttributeValue> attributes[] = {
+        {UCOL_NORMALIZATION_MODE, UCOL_ON},
+        {UCOL_STRENGTH, UCOL_SECONDARY}, // letter case does not count
+        {UCOL_NUMERIC_COLLATION, UCOL_OFF},
+        {UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE},
+    };
+    for (const auto &[attribute, value] : attributes) {
+        status = U_ZERO_ERROR;
+        ucol_setAttribute(collator.get(), attribute, value, &status);
     }
+    return collator;
 }
 
 } // namespace
 
+struct Collation::KeyCollator
+{
+    explicit KeyCollator(const QLocale &locale) : locale(locale) {}
+    const QLocale locale;
+    std::once_flag opened;
+    std::shared_ptr<UCollator> collator;
+};
+
+const std::shared_ptr<UCollator> &Collation::keyCollator() const
+{
+    KeyCollator &key = *keyCollator_;
+    std::call_once(key.opened, [&key] { key.collator = OpenKeyCollator(key.locale); });
+    return key.collator;
+}
+
 Collation::Collation(const QLocale &locale)
-    : collator_(locale), codeUnitOrder_(locale.language() == QLocale::C)
+    : collator_(locale), keyCollator_(std::make_shared<KeyCollator>(locale))
 {
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
 }
@@ -139,40 +211,166 @@ int Collation::compare(const QString &a, const QString &b) const
     return Sign(collator_.compare(a, b));
 }
 
-CollationKeys::CollationKeys(const Collation &collation) : collation_(collation) {}
+bool CollationKeys::KeyPrefix::endsInPrefix() const
+{
+    return (chunks[PrefixChunks - 1] & 0xFF) == 0;
+}
+
+bool CollationKeys::KeyPrefix::samePrefix(const KeyPrefix &other) const
+{
+    for (size_t c = 0; c < PrefixChunks; ++c) {
+        if (chunks[c] != other.chunks[c]) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Puts values in the order of the items: values[i] goes with the item whose index is i.
+template <typename Item> void Arrange(const std::vector<Item> &items, qint32 *values)
+{
+    std::vector<qint32> arranged(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        arranged[i] = values[items[i].index];
+    std::copy(arranged.begin(), arranged.end(), values);
+}
+
+} // namespace
+
+// Makes ICU's keys, with buffers of its own: one for each thread that makes them.
+class CollationKeys::KeyMaker
+{
+public:
+    explicit KeyMaker(const UCollator *collator) : collator_(collator), key_(256) {}
+
+    // Makes the key of text into key(); gives its length, the ending zero counted.
+    size_t make(KeyText text)
+    {
+        const char16_t *units = text.utf16.utf16();
+        qsizetype size = text.utf16.size();
+        if (text.latin1 != nullptr) {
+            widened_.assign(text.latin1, text.latin1 + text.latin1Size);
+            units = widened_.data();
+            size = text.latin1Size;
+        }
+        // The collator puts an empty text before every other one, even before a text of
+        // ignorable characters only, whose ICU key is not empty: the key of a lone zero
+        // byte sorts before every key ICU makes.
+        if (size == 0) {
+            key_[0] = 0;
+            return 1;
+        }
+        if (size > INT32_MAX) throw std::length_error("text too long for a collation key");
+        for (;;) {
+            const int32_t length =
+                ucol_getSortKey(collator_, reinterpret_cast<const UChar *>(units), int32_t(size),
+                                key_.data(), int32_t(std::min(key_.size(), size_t(INT32_MAX))));
+            if (length <= 0) throw std::bad_alloc(); // ICU fails only for want of memory
+            if (size_t(length) <= key_.size()) return size_t(length);
+            key_.resize(size_t(length));
+        }
+    }
+    const uchar *key() const { return key_.data(); }
+
+    KeyPrefix prefix(KeyText text, size_t index)
+    {
+        const size_t length = make(text);
+        std::fill(key_.begin() + qsizetype(std::min(length, PrefixBytes)),
+                  key_.begin() + PrefixBytes, 0);
+        KeyPrefix prefix;
+        for (size_t c = 0; c < PrefixChunks; ++c)
+            prefix.chunks[c] = qFromBigEndian<quint64>(key_.data() + 8 * c);
+        prefix.index = qint32(index);
+        return prefix;
+    }
+
+private:
+    const UCollator *collator_;
+    std::vector<uchar> key_;        // never shorter than a prefix
+    std::vector<char16_t> widened_; // a Latin-1 text on its way to the collator
+};
+
+CollationKeys::CollationKeys(const Collation &collation) : collator_(collation.keyCollator())
+{
+    if (collator_) maker_ = std::make_unique<KeyMaker>(collator_.get());
+}
 
 CollationKeys::~CollationKeys() = default;
 
 void CollationKeys::reserve(size_t count)
 {
-    empty_.reserve(count);
-    if (collation_.codeUnitOrder_)
-        ranges_.reserve(count);
+    if (collated())
+        prefixes_.reserve(count);
     else
-        collated_.reserve(count);
+        ranges_.reserve(count);
+}
+
+void CollationKeys::appendAll(size_t count, const TextAt &textAt)
+{
+    const size_t first = size();
+    if (!collated()) {
+        reserve(first + count);
+        for (size_t i = first; i < first + count; ++i) {
+            const KeyText text = textAt(i);
+            if (text.latin1 != nullptr)
+                appendLatin1(text.latin1, text.latin1Size);
+            else
+                append(text.utf16);
+        }
+        return;
+    }
+    prefixes_.resize(first + count);
+    const auto makeKeys = [&](KeyMaker &maker, size_t begin, size_t end) {
+        for (size_t i = first + begin; i < first + end; ++i)
+            prefixes_[i] = maker.prefix(textAt(i), i);
+    };
+    try {
+        if (count < SplitKeysFrom || QThread::idealThreadCount() < 2) {
+            makeKeys(*maker_, 0, count);
+            return;
+        }
+        // The second half on a thread of its own, with a collator of its own.
+        UErrorCode status = U_ZERO_ERROR;
+        const std::unique_ptr<UCollator, void (*)(UCollator *)> copy(
+            ucol_clone(collator_.get(), &status), CloseCollator);
+        if (U_FAILURE(status) || copy == nullptr) throw std::bad_alloc();
+        const size_t half = count / 2;
+        std::exception_ptr failure;
+        {
+            std::jthread worker([&] {
+                try {
+                    KeyMaker maker(copy.get());
+                    makeKeys(maker, half, count);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+            makeKeys(*maker_, 0, half);
+        }
+        if (failure) std::rethrow_exception(failure);
+    } catch (...) {
+        prefixes_.resize(first);
+        throw;
+    }
 }
 
 void CollationKeys::append(QStringView text)
 {
-    empty_.push_back(text.isEmpty());
-    if (collation_.codeUnitOrder_) {
-        const qsizetype offset = folded_.size();
-        AppendFoldedUnits(folded_, text);
-        ranges_.push_back({quintptr(offset), quint32(folded_.size() - offset), false});
-    } else {
-        collated_.push_back(collation_.collator_.sortKey(text.toString()));
+    if (collated()) {
+        prefixes_.push_back(maker_->prefix(text, prefixes_.size()));
+        return;
     }
+    const qsizetype offset = folded_.size();
+    AppendFoldedUnits(folded_, text);
+    ranges_.push_back({quintptr(offset), quint32(folded_.size() - offset), false});
 }
 
 void CollationKeys::appendLatin1(const uchar *text, qsizetype size)
 {
-    if (!collation_.codeUnitOrder_) {
-        empty_.push_back(size == 0);
-        collated_.push_back(collation_.collator_.sortKey(
-            QString::fromLatin1(reinterpret_cast<const char *>(text), size)));
+    if (collated()) {
+        prefixes_.push_back(maker_->prefix(KeyText(text, size), prefixes_.size()));
         return;
     }
-    empty_.push_back(size == 0);
     bool ownKey = true;
     for (qsizetype i = 0; i < size && ownKey; ++i)
         ownKey = text[i] < 0x80 && !(text[i] >= 'A' && text[i] <= 'Z');
@@ -198,40 +396,89 @@ QByteArrayView CollationKeys::keyBytes(size_t i) const
     return QByteArrayView(data, qsizetype(r.size));
 }
 
-int CollationKeys::compare(size_t a, size_t b) const
+int CollationKeys::compare(size_t a, size_t b, const TextAt &textAt)
 {
-    if (collation_.codeUnitOrder_) return Sign(keyBytes(a).compare(keyBytes(b)));
-    if (empty_[a] || empty_[b]) return int(empty_[b]) - int(empty_[a]);
-    return Sign(collated_[a].compare(collated_[b]));
+    if (!collated()) return Sign(keyBytes(a).compare(keyBytes(b)));
+    const size_t length = maker_->make(textAt(a));
+    const std::vector<uchar> first(maker_->key(), maker_->key() + length);
+    maker_->make(textAt(b));
+    return Sign(std::strcmp(reinterpret_cast<const char *>(first.data()),
+                            reinterpret_cast<const char *>(maker_->key())));
 }
 
-std::vector<qint32> CollationKeys::stableOrder(bool ascending) const
+std::vector<qint32> CollationKeys::stableOrder(bool ascending, const TextAt &textAt)
+{
+    std::vector<qint32> order(size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = qint32(i);
+    arrangeStably(order.data(), ascending, textAt);
+    return order;
+}
+
+void CollationKeys::orderByWholeKeys(size_t begin, size_t end, bool ascending, const TextAt &textAt)
+{
+    // The items differ only in their numbers: the keys are made again, one after another,
+    // and the numbers put in the order of the keys' bytes after the prefix.
+    std::vector<uchar> keys;
+    struct Made
+    {
+        quint32 offset;
+        qint32 index;
+    };
+    std::vector<Made> made;
+    made.reserve(end - begin);
+    for (size_t i = begin; i < end; ++i) {
+        const size_t length = maker_->make(textAt(size_t(prefixes_[i].index)));
+        if (keys.size() > UINT32_MAX) throw std::bad_alloc();
+        made.push_back({quint32(keys.size()), prefixes_[i].index});
+        keys.insert(keys.end(), maker_->key() + PrefixBytes, maker_->key() + length);
+    }
+    const auto rest = [&keys](const Made &m) {
+        return reinterpret_cast<const char *>(keys.data() + m.offset);
+    };
+    std::sort(made.begin(), made.end(), [&](const Made &a, const Made &b) {
+        const int r = std::strcmp(rest(a), rest(b));
+        if (r != 0) return ascending ? r < 0 : r > 0;
+        return a.index < b.index;
+    });
+    for (size_t i = begin; i < end; ++i)
+        prefixes_[i].index = made[i - begin].index;
+}
+
+void CollationKeys::arrangeStably(qint32 *values, bool ascending, const TextAt &textAt)
 {
     const size_t n = size();
-    std::vector<qint32> order;
-    if (collation_.codeUnitOrder_) {
-        std::vector<SortItem> items(n);
-        for (size_t i = 0; i < n; ++i) {
-            const QByteArrayView key = keyBytes(i);
-            items[i] = {0, reinterpret_cast<const uchar *>(key.data()), quint32(key.size()),
-                        qint32(i)};
+    if (collated()) {
+        // Most keys differ within their first bytes, which the items hold: one sort of
+        // the items in place orders them, and only texts whose keys share those bytes
+        // are looked at again.
+        std::sort(prefixes_.begin(), prefixes_.end(),
+                  [ascending](const KeyPrefix &a, const KeyPrefix &b) {
+                      for (size_t c = 0; c < PrefixChunks; ++c) {
+                          if (a.chunks[c] != b.chunks[c])
+                              return ascending ? a.chunks[c] < b.chunks[c]
+                                               : a.chunks[c] > b.chunks[c];
+                      }
+                      return a.index < b.index;
+                  });
+        for (size_t i = 0; i < n;) {
+            size_t j = i + 1;
+            while (j < n && prefixes_[j].samePrefix(prefixes_[i]))
+                ++j;
+            if (j - i > 1 && !prefixes_[i].endsInPrefix())
+                orderByWholeKeys(i, j, ascending, textAt);
+            i = j;
         }
-        SortByKey(items, 0, n, 0, ascending);
-        order.resize(n);
-        for (size_t i = 0; i < n; ++i)
-            order[i] = items[i].index;
-        return order;
+        Arrange(prefixes_, values);
+        return;
     }
-    order.resize(n);
-    for (size_t i = 0; i < n; ++i)
-        order[i] = qint32(i);
-    if (ascending)
-        std::stable_sort(order.begin(), order.end(),
-                         [&](qint32 a, qint32 b) { return compare(size_t(a), size_t(b)) < 0; });
-    else
-        std::stable_sort(order.begin(), order.end(),
-                         [&](qint32 a, qint32 b) { return compare(size_t(a), size_t(b)) > 0; });
-    return order;
+    std::vector<SortItem> items(n);
+    for (size_t i = 0; i < n; ++i) {
+        const QByteArrayView key = keyBytes(i);
+        items[i] = {0, reinterpret_cast<const uchar *>(key.data()), quint32(key.size()), qint32(i)};
+    }
+    SortByKey(items, ascending);
+    Arrange(items, values);
 }
 
 } // namespace tamsoret

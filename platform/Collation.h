@@ -6,7 +6,11 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+#include <memory>
 #include <vector>
+
+struct UCollator;
 
 namespace tamsoret {
 
@@ -20,8 +24,25 @@ public:
 
 private:
     friend class CollationKeys;
+    struct KeyCollator;
+    // The collator's tables opened once more through ICU itself, with the locale and
+    // attributes QCollator gives them, to make sort keys in bulk; opened when first
+    // asked for, as QCollator opens its own. Null in the C locale (or when ICU has no
+    // collator to give), where QCollator compares folded UTF-16 code units instead.
+    const std::shared_ptr<UCollator> &keyCollator() const;
+
     QCollator collator_;
-    bool codeUnitOrder_; // the C locale: folded UTF-16 code units, no collation tables
+    std::shared_ptr<KeyCollator> keyCollator_; // shared by copies
+};
+
+// A text as keys are made of it: UTF-16, or Latin-1 one byte a character.
+struct KeyText
+{
+    KeyText(QStringView text) : utf16(text) {}
+    KeyText(const uchar *text, qsizetype size) : latin1(text), latin1Size(size) {}
+    QStringView utf16;
+    const uchar *latin1 = nullptr; // when set, the text is these latin1Size bytes
+    qsizetype latin1Size = 0;
 };
 
 // Keys made once per text, so that sorting many texts compares keys instead of running
@@ -38,33 +59,64 @@ public:
     void reserve(size_t count);
     void append(QStringView text);
     // A text of Latin-1 characters, one byte each. Where the text is its own key (plain
-    // ASCII without capitals, as most sort keys are) the key is not copied: the bytes must
-    // then stay in place, unchanged, for as long as the keys are used.
+    // ASCII without capitals, as most sort keys are in the C locale) the key is not
+    // copied: the bytes must then stay in place, unchanged, for as long as the keys are
+    // used.
     void appendLatin1(const uchar *text, qsizetype size);
-    size_t size() const { return empty_.size(); }
+    size_t size() const { return collated() ? prefixes_.size() : ranges_.size(); }
+    // True when the keys come from the collator's tables (every locale but C and POSIX).
+    bool collated() const { return collator_ != nullptr; }
+
+    // The texts appended, again, by number. A collated key is kept only as far as its
+    // first bytes, which tell most texts apart; texts whose keys share them are asked for
+    // again, and their whole keys made once more.
+    using TextAt = std::function<KeyText(size_t)>;
+    // Appends the texts textAt(size() .. size() + count - 1). In a collating locale,
+    // where making the keys is most of the work of a sort, they are made on two threads
+    // when there are enough of them: textAt is then called from both at once.
+    void appendAll(size_t count, const TextAt &textAt);
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
-    int compare(size_t a, size_t b) const;
+    int compare(size_t a, size_t b, const TextAt &textAt);
     // The numbers 0 .. size() - 1 of the texts appended, ordered by their keys, ascending
     // or descending; texts with equal keys keep the order in which they were appended.
-    std::vector<qint32> stableOrder(bool ascending) const;
+    std::vector<qint32> stableOrder(bool ascending, const TextAt &textAt);
+    // values[i] goes with the i-th text appended: puts the values in that order, without
+    // a second array of them.
+    void arrangeStably(qint32 *values, bool ascending, const TextAt &textAt);
 
 private:
-    struct Range {
+    struct Range
+    {
         quintptr where; // the address of the appended text itself, or an offset in folded_
         quint32 size;
         bool outside;
     };
+    // The first bytes of a key, which tell most keys apart: big-endian, zero after the
+    // key's end, which is its only zero byte. A key that ends among them ends in a zero
+    // last byte; keys whose first bytes are equal either end together (they are equal)
+    // or both go on. Packed: a listing may sort a million of them.
+    static constexpr size_t PrefixChunks = 3;
+    static constexpr size_t PrefixBytes = 8 * PrefixChunks;
+    struct __attribute__((packed, aligned(4))) KeyPrefix
+    {
+        quint64 chunks[PrefixChunks];
+        qint32 index;
+        bool endsInPrefix() const;
+        bool samePrefix(const KeyPrefix &other) const;
+    };
+    static_assert(sizeof(KeyPrefix) == 4 + 8 * PrefixChunks);
     QByteArrayView keyBytes(size_t i) const;
+    class KeyMaker;
+    void orderByWholeKeys(size_t begin, size_t end, bool ascending, const TextAt &textAt);
 
-    const Collation &collation_;
-    // One bit per text: the collator puts an empty text before every other one, even
-    // before a text of ignorable characters only, whose key equals the empty text's.
-    std::vector<bool> empty_;
+    // The collation's key collator; null for code-unit order.
+    std::shared_ptr<UCollator> collator_;
     // Code-unit order: the folded texts one after another, and where each key lies.
     QByteArray folded_;
     std::vector<Range> ranges_;
-    // Otherwise: the collator's own keys.
-    std::vector<QCollatorSortKey> collated_;
+    // Otherwise: the first bytes of ICU's key of each text, with the text's number.
+    std::vector<KeyPrefix> prefixes_;
+    std::unique_ptr<KeyMaker> maker_;
 };
 
 } // namespace tamsoret

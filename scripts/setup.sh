@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core fontconfig locales
   xvfb xdotool x11-utils imagemagick librsvg2-bin
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+  libicu-dev
   desktop-file-utils dpkg-dev file man-db
   clang libclang-rt-14-dev
 )
@@ -32,8 +33,13 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Tests pin a few locales; generate them once.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
-  for l in "en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8"; do
+locales=("en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "sv_SE.UTF-8 UTF-8" "tr_TR.UTF-8 UTF-8")
+missing_locales=0
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qix "${l%%.*}.utf8" || missing_locales=1
+done
+if [ "$missing_locales" -eq 1 ]; then
+  for l in "${locales[@]}"; do
     grep -qxF "$l" /etc/locale.gen 2>/dev/null || echo "$l" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
   done
   "${sudo_cmd[@]}" locale-gen >/dev/null

@@ -1,6 +1,5 @@
 #include "sort/SortEntries.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace tamsoret {
@@ -14,33 +13,28 @@ bool OutOfOrder(qint32 p, const ListingData &data, bool orderAZ, const Collation
     return orderAZ ? r == 1 : r == -1;
 }
 
+namespace {
+
+KeyText SortKeyAt(const ListingData &data, size_t i)
+{
+    const EntryText key = data.Entries.text(size_t(data.EntryOrder[i]), EntryField::SortKey);
+    if (key.isWide()) return KeyText(key.utf16());
+    return KeyText(key.latin1(), key.size());
+}
+
+} // namespace
+
 void SortEntries(qint32 count, ListingData &data, bool orderAZ, const Collation &collation)
 {
     if (count < 2) return;
-    const size_t n = size_t(count);
-
+    const auto sortKeyAt = [&data](size_t i) { return SortKeyAt(data, i); };
+    // The keys live only as long as the sort: a listing keeps the texts it prints.
+    CollationKeys keys(collation);
+    keys.appendAll(size_t(count), sortKeyAt);
     // An exchange sort that only swaps neighbours out of order is stable, so its result
     // is the stable sort of the current order: equal keys stay as they stand, in both
     // directions, and descending keeps them in the same order as ascending does.
-    std::vector<qint32> positions;
-    {
-        // The keys live only as long as the sort: a listing keeps the texts it prints.
-        CollationKeys keys(collation);
-        keys.reserve(n);
-        for (size_t i = 0; i < n; ++i) {
-            const EntryText key =
-                data.Entries.text(size_t(data.EntryOrder[i]), EntryField::SortKey);
-            if (key.isWide())
-                keys.append(key.utf16());
-            else
-                keys.appendLatin1(key.latin1(), key.size());
-        }
-        positions = keys.stableOrder(orderAZ);
-    }
-
-    for (size_t i = 0; i < n; ++i)
-        positions[i] = data.EntryOrder[size_t(positions[i])];
-    std::copy(positions.begin(), positions.end(), data.EntryOrder.begin());
+    keys.arrangeStably(data.EntryOrder.data(), orderAZ, sortKeyAt);
 }
 
 } // namespace tamsoret

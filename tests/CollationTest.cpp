@@ -9,7 +9,7 @@
 namespace tamsoret {
 namespace {
 
-const char *const LocaleNames[] = {"C", "en_US", "de_DE"};
+const char *const LocaleNames[] = {"C", "en_US", "de_DE", "sv_SE", "tr_TR"};
 
 QLocale LocaleNamed(const char *name)
 {
@@ -52,8 +52,9 @@ TEST_P(CollationInLocale, OrdersTheKeyTextsTheWayTheListingNeeds)
         CollationKeys keys(collation);
         keys.append(before);
         keys.append(after);
-        EXPECT_EQ(keys.compare(0, 1), -1) << before.toStdString();
-        EXPECT_EQ(keys.compare(1, 0), 1) << before.toStdString();
+        const auto textAt = [&](size_t i) { return KeyText(i == 0 ? before : after); };
+        EXPECT_EQ(keys.compare(0, 1, textAt), -1) << before.toStdString();
+        EXPECT_EQ(keys.compare(1, 0, textAt), 1) << before.toStdString();
     }
 }
 
@@ -71,7 +72,8 @@ TEST_P(CollationInLocale, IgnoresLetterCase)
         CollationKeys keys(collation);
         keys.append(a);
         keys.append(b);
-        EXPECT_EQ(keys.compare(0, 1), 0) << a.toStdString();
+        EXPECT_EQ(keys.compare(0, 1, [&](size_t i) { return KeyText(i == 0 ? a : b); }), 0)
+            << a.toStdString();
     }
 }
 
@@ -121,6 +123,7 @@ TEST_P(CollationInLocale, KeysAgreeWithCompareOnRandomTexts)
     CollationKeys keys(collation);
     for (const QString &t : texts)
         keys.append(t);
+    const auto textAt = [&](size_t i) { return KeyText(texts[i]); };
 
     std::uniform_int_distribution<size_t> pick(0, texts.size() - 1);
     int disagreements = 0;
@@ -128,7 +131,7 @@ TEST_P(CollationInLocale, KeysAgreeWithCompareOnRandomTexts)
         const size_t a = pick(rng);
         const size_t b = i % 4 == 0 ? (a + 1) % texts.size() : pick(rng);
         const int byText = collation.compare(texts[a], texts[b]);
-        const int byKey = keys.compare(a, b);
+        const int byKey = keys.compare(a, b, textAt);
         if (byText != byKey) {
             ++disagreements;
             ADD_FAILURE() << "compare " << byText << " key " << byKey << ": \""
@@ -149,11 +152,27 @@ TEST_P(CollationInLocale, SortingByKeysLeavesNoPairOutOfOrder)
     std::vector<size_t> order(texts.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
+    const auto textAt = [&](size_t i) { return KeyText(texts[i]); };
     std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return keys.compare(a, b) < 0; });
+                     [&](size_t a, size_t b) { return keys.compare(a, b, textAt) < 0; });
     for (size_t i = 0; i + 1 < order.size(); ++i)
         ASSERT_LE(collation.compare(texts[order[i]], texts[order[i + 1]]), 0)
             << texts[order[i]].toStdString() << " | " << texts[order[i + 1]].toStdString();
+}
+
+// Keys far longer than the part of them that is kept, sharing more bytes than the sort
+// has rounds on the stack, between small ones.
+TEST_P(CollationInLocale, SortsHugeKeysThatShareLongBeginnings)
+{
+    const QString huge(1 << 21, u'x');
+    const QString texts[] = {QStringLiteral("b"), huge + u'b', huge + u'a',
+                             QStringLiteral("a"), QString(),   huge};
+    CollationKeys keys(collation);
+    for (const QString &t : texts)
+        keys.append(t);
+    const auto textAt = [&](size_t i) { return KeyText(texts[i]); };
+    EXPECT_EQ(keys.stableOrder(true, textAt), (std::vector<qint32>{4, 3, 0, 5, 2, 1}));
+    EXPECT_EQ(keys.stableOrder(false, textAt), (std::vector<qint32>{1, 2, 5, 0, 3, 4}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, CollationInLocale, ::testing::ValuesIn(LocaleNames),

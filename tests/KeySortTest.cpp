@@ -1,6 +1,8 @@
 #include "platform/Collation.h"
 #include "sort/SortEntries.h"
 
+#include <QCollator>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,8 +13,11 @@ namespace tamsoret {
 namespace {
 
 // Texts that share long beginnings, so that the sort has to look far into them, made of
-// pieces that are their own key (small ASCII), need folding (capitals, Latin-1 letters),
-// are Latin-1 controls or lie beyond Latin-1.
+// pieces that are their own key in the C locale (small ASCII), need folding (capitals,
+// Latin-1 letters), are Latin-1 controls or lie beyond Latin-1; and pieces on which
+// collations differ: accents composed and not, case twins (the Turkish i's among them),
+// digits, punctuation, ligatures, ignorable characters, letters a locale moves (å, ä, ö,
+// w, ç, ş, ğ) and other scripts, one beyond the basic plane.
 QString RandomText(std::mt19937 &rng)
 {
     static const char16_t *const pieces[] = {u"a",
@@ -39,9 +44,53 @@ QString RandomText(std::mt19937 &rng)
                                              u"\u03C2",
                                              u"\U0001F600",
                                              u"e\u0301",
-                                             u"\u4E2D"};
+                                             u"\u4E2D",
+                                             u"i",
+                                             u"I",
+                                             u"\u0131",
+                                             u"\u0130",
+                                             u"\u00E5",
+                                             u"\u00C5",
+                                             u"\u00E4",
+                                             u"\u00F6",
+                                             u"\u00D6",
+                                             u"v",
+                                             u"w",
+                                             u"W",
+                                             u"\u00E7",
+                                             u"\u015F",
+                                             u"\u011F",
+                                             u"\u00F8",
+                                             u"\u00E6",
+                                             u"\u00C6",
+                                             u"\u0153",
+                                             u"\uFB01",
+                                             u"\u0133",
+                                             u"\u1E9E",
+                                             u"ss",
+                                             u"12",
+                                             u"\uFF11",
+                                             u"\u0663",
+                                             u",",
+                                             u"'",
+                                             u"(",
+                                             u"!",
+                                             u"~",
+                                             u"\u00AD",
+                                             u"\u200D",
+                                             u"\u0416",
+                                             u"\u0436",
+                                             u"\u05D0",
+                                             u"\u0628",
+                                             u"\uD55C",
+                                             u"\u0915",
+                                             u"\u0E01",
+                                             u"\u212A"};
     static const QString beginnings[] = {QStringLiteral("bphoto_2026_summer_holiday_"),
-                                         QStringLiteral("bPHOTO_2026_"), QStringLiteral("a"),
+                                         QStringLiteral("bPHOTO_2026_"),
+                                         QStringLiteral("a"),
+                                         QStringLiteral(" "),
+                                         QStringLiteral("  b"),
                                          QString()};
     std::uniform_int_distribution<int> pick(0, 1 << 20);
     QString text = beginnings[size_t(pick(rng)) % std::size(beginnings)];
@@ -65,13 +114,17 @@ protected:
     }
 };
 
+// The order the program sorts in, against QCollator's own compare in a stable sort.
 TEST_P(KeySort, OrdersAsAStableSortByTheCollatorDoes)
 {
     const Collation collation(Locale());
+    QCollator collator(Locale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::mt19937 rng(2026);
     std::vector<QString> texts;
-    for (int i = 0; i < 3000; ++i)
-        texts.push_back(RandomText(rng));
+    // Every fourth text is an earlier one in capitals, an equal key in most locales.
+    for (int i = 0; i < 40000; ++i)
+        texts.push_back(i % 4 == 3 ? texts[rng() % texts.size()].toUpper() : RandomText(rng));
     std::vector<QByteArray> latin1(texts.size()); // must outlive the keys
     CollationKeys keys(collation);
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -88,10 +141,15 @@ TEST_P(KeySort, OrdersAsAStableSortByTheCollatorDoes)
         for (size_t i = 0; i < expected.size(); ++i)
             expected[i] = qint32(i);
         std::stable_sort(expected.begin(), expected.end(), [&](qint32 a, qint32 b) {
-            const int r = collation.compare(texts[size_t(a)], texts[size_t(b)]);
+            const int r = collator.compare(texts[size_t(a)], texts[size_t(b)]);
             return ascending ? r < 0 : r > 0;
         });
-        const std::vector<qint32> order = keys.stableOrder(ascending);
+        const std::vector<qint32> order = keys.stableOrder(ascending, [&](size_t i) {
+            return latin1[i].isNull()
+                       ? KeyText(texts[i])
+                       : KeyText(reinterpret_cast<const uchar *>(latin1[i].constData()),
+                                 latin1[i].size());
+        });
         ASSERT_EQ(order.size(), expected.size());
         for (size_t i = 0; i < order.size(); ++i) {
             ASSERT_EQ(order[i], expected[i])
@@ -135,7 +193,8 @@ TEST_P(KeySort, SortEntriesKeepsEqualKeysInTheirOrderInBothDirections)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, KeySort, ::testing::Values("C", "en_US", "de_DE"),
+INSTANTIATE_TEST_SUITE_P(Locales, KeySort,
+                         ::testing::Values("C", "en_US", "de_DE", "sv_SE", "tr_TR"),
                          [](const auto &info) { return std::string(info.param); });
 
 } // namespace
