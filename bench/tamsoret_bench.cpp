@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -148,6 +149,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The report is read by scripts: a decimal point in every locale. The listing's own
+    // formats come from QLocale, which does not follow this.
+    std::setlocale(LC_NUMERIC, "C");
     const Arguments args = Parse(app.arguments());
 
     try {

@@ -20,13 +20,17 @@ qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, Listin
     data.EntryOrder.clear();
     qint32 count = 0;
 
-    DirectorySearch search;
+    // A folder that cannot be read, from the start or part of the way, would otherwise be
+    // listed as an empty one or as the part that was read.
+    const auto cannotRead = [](int error) {
+        return Failure(QStringLiteral("Cannot read the folder"), CurrentFolderPath(),
+                       qt_error_string(error));
+    };
+    DirectorySearch search(StatusWorkers());
     FindRecord record;
     if (!search.findFirst(record)) {
-        // A folder that cannot be read would otherwise be listed as an empty one.
         if (search.error() != 0)
-            throw Failure(QStringLiteral("Cannot read the folder"), CurrentFolderPath(),
-                          qt_error_string(search.error()));
+            throw cannotRead(search.error());
         return 0;
     }
 
@@ -53,6 +57,13 @@ qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, Listin
         ++count;
     } while (search.findNext(record));
     search.close();
+    if (search.error() != 0) {
+        // Half a listing is not kept: it would pass for the whole folder.
+        data.TotalBytes = 0;
+        data.Entries.clear();
+        data.EntryOrder.clear();
+        throw cannotRead(search.error());
+    }
 
     data.SummaryText =
         QString::number(count) + QStringLiteral(" file(s), ") + FormatSize(data.TotalBytes, locale);

@@ -2,11 +2,21 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <condition_variable>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
+#include <new>
+#include <sched.h>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace tamsoret {
 
@@ -43,36 +53,311 @@ void DecodeName(const char *bytes, size_t length, QString &out)
     }
 }
 
+// What the status call tells of one name; present is false when the entry was gone.
+struct Status
+{
+    qint64 size;
+    qint64 lastWriteTime;
+    quint32 attributes;
+    bool present;
+};
+
+Status ReadStatus(int dirFd, const char *name)
+{
+    struct stat st;
+    if (fstatat(dirFd, name, &st, 0) != 0) {
+        // A link whose target is missing, loops or cannot be reached is described by
+        // the link itself; an entry that is gone altogether is passed over.
+        if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return {0, 0, 0, false};
+    }
+    quint32 attributes = 0;
+    const bool folder = S_ISDIR(st.st_mode);
+    if (folder)
+        attributes |= Attr::Folder;
+    if (name[0] == '.' && !IsDotOrDotDot(name))
+        attributes |= Attr::Hidden;
+    if (!(st.st_mode & S_IWUSR))
+        attributes |= Attr::ReadOnly;
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode) ||
+        S_ISSOCK(st.st_mode))
+        attributes |= Attr::System;
+    return {folder ? 0 : static_cast<qint64>(st.st_size), static_cast<qint64>(st.st_mtim.tv_sec),
+            attributes, true};
+}
+
+// Names read from the folder and not yet delivered, with their status once it is read.
+// All room is taken when the search opens, so that a worker never allocates.
+struct Batch
+{
+    enum class State { Free, Named, Claimed, Done };
+
+    // Some file systems give names longer than NAME_MAX bytes: room for a few of those.
+    explicit Batch(size_t capacity)
+        : room(std::max<size_t>(capacity * (NAME_MAX + 1), 4096)), names(new char[room]),
+          starts(capacity), status(capacity)
+    {
+    }
+    const char *name(size_t i) const { return names.get() + starts[i]; }
+
+    size_t room;
+    std::unique_ptr<char[]> names; // each name ended by a NUL
+    std::vector<quint32> starts;
+    std::vector<Status> status;
+    size_t count = 0;
+    State state = State::Free;
+};
+
+void ReadStatuses(int dirFd, Batch &batch)
+{
+    for (size_t i = 0; i < batch.count; ++i)
+        batch.status[i] = ReadStatus(dirFd, batch.name(i));
+}
+
+// Room for the names of one directory read: about a thousand entries.
+constexpr size_t DirentBytes = 64 * 1024;
+// Names handed to a worker at a time: enough that the handing over costs little beside
+// the status calls, few enough that the first records come soon.
+constexpr size_t NamesPerBatch = 256;
+// Batches read ahead for each thread that makes status calls.
+constexpr size_t BatchesPerThread = 4;
+
 } // namespace
+
+struct DirectorySearch::Scan
+{
+    Scan(int fd, bool atRoot, unsigned workers);
+    ~Scan();
+
+    // The next batch in directory order with every status read, or nullptr at the end.
+    Batch *nextBatch();
+    void release();
+
+    int fd;
+    bool atRoot;
+    int readError = 0;
+    Batch *current = nullptr;
+    size_t item = 0; // the next record of current
+
+private:
+    Batch &slot(size_t sequence) { return ring[sequence % ring.size()]; }
+    void readNames(Batch &batch);
+    void topUp();
+    Batch *oldestNamed();
+    void work();
+
+    std::unique_ptr<char[]> dirents{new char[DirentBytes]};
+    size_t direntsEnd = 0;
+    size_t direntsAt = 0;
+    bool namesEnded = false;
+
+    // Batches by sequence number: next is the one delivered now or next, made the one
+    // to be filled next.
+    std::vector<Batch> ring;
+    size_t next = 0;
+    size_t made = 0;
+
+    unsigned workers;
+    std::vector<std::thread> threads;
+    std::mutex mutex;
+    std::condition_variable named;    // a batch waits for its status calls, or stop
+    std::condition_variable finished; // a worker is done with a batch
+    bool stopping = false;
+};
+
+DirectorySearch::Scan::Scan(int fd, bool atRoot, unsigned workers)
+    : fd(fd), atRoot(atRoot), workers(workers)
+{
+    // Without workers each name is read and its status asked for only when its record
+    // is, so nothing is read ahead of the caller.
+    const size_t perBatch = workers ? NamesPerBatch : 1;
+    const size_t batches = workers ? BatchesPerThread * (workers + 1) : 1;
+    ring.reserve(batches);
+    for (size_t i = 0; i < batches; ++i)
+        ring.emplace_back(perBatch);
+    threads.reserve(workers);
+}
+
+DirectorySearch::Scan::~Scan()
+{
+    {
+        std::lock_guard lock(mutex);
+        stopping = true;
+    }
+    named.notify_all();
+    for (std::thread &thread : threads)
+        thread.join();
+    ::close(fd);
+}
+
+void DirectorySearch::Scan::readNames(Batch &batch)
+{
+    batch.count = 0;
+    size_t used = 0;
+    while (batch.count < batch.starts.size()) {
+        if (direntsAt == direntsEnd) {
+            if (namesEnded)
+                return;
+            ssize_t bytes;
+            do
+                bytes = getdents64(fd, dirents.get(), DirentBytes);
+            while (bytes < 0 && errno == EINTR);
+            if (bytes <= 0) {
+                // A folder removed while it is read fails here with ENOENT: the names
+                // that are left were never seen, so that is a failure, not the end.
+                if (bytes < 0)
+                    readError = errno;
+                namesEnded = true;
+                return;
+            }
+            direntsEnd = size_t(bytes);
+            direntsAt = 0;
+        }
+        const auto *entry = reinterpret_cast<const dirent64 *>(dirents.get() + direntsAt);
+        if (atRoot && IsDotOrDotDot(entry->d_name)) {
+            direntsAt += entry->d_reclen;
+            continue;
+        }
+        const size_t length = std::strlen(entry->d_name);
+        if (used + length + 1 > batch.room) {
+            if (batch.count > 0)
+                return; // the name opens the next batch
+            direntsAt += entry->d_reclen; // no status call could take it either
+            continue;
+        }
+        direntsAt += entry->d_reclen;
+        std::memcpy(batch.names.get() + used, entry->d_name, length + 1);
+        batch.starts[batch.count++] = quint32(used);
+        used += length + 1;
+    }
+}
+
+void DirectorySearch::Scan::topUp()
+{
+    while (made - next < ring.size() && !namesEnded) {
+        Batch &batch = slot(made);
+        readNames(batch);
+        if (batch.count == 0)
+            break;
+        {
+            std::lock_guard lock(mutex);
+            batch.state = Batch::State::Named;
+            ++made;
+        }
+        named.notify_one();
+        // A folder whose names fit one batch is done quicker than a thread starts.
+        if (made - next >= 2 && threads.size() < workers) {
+            try {
+                while (threads.size() < workers)
+                    threads.emplace_back(&Scan::work, this);
+            } catch (const std::system_error &) {
+                workers = unsigned(threads.size()); // the caller's thread makes up for them
+            } catch (const std::bad_alloc &) {
+                workers = unsigned(threads.size());
+            }
+        }
+    }
+}
+
+Batch *DirectorySearch::Scan::oldestNamed()
+{
+    for (size_t s = next; s != made; ++s) {
+        if (slot(s).state == Batch::State::Named)
+            return &slot(s);
+    }
+    return nullptr;
+}
+
+void DirectorySearch::Scan::work()
+{
+    std::unique_lock lock(mutex);
+    for (;;) {
+        Batch *batch = nullptr;
+        named.wait(lock, [&] { return stopping || (batch = oldestNamed()) != nullptr; });
+        if (stopping)
+            return;
+        batch->state = Batch::State::Claimed;
+        lock.unlock();
+        ReadStatuses(fd, *batch);
+        lock.lock();
+        batch->state = Batch::State::Done;
+        finished.notify_one();
+    }
+}
+
+Batch *DirectorySearch::Scan::nextBatch()
+{
+    topUp();
+    if (next == made)
+        return nullptr;
+    Batch &wanted = slot(next);
+    std::unique_lock lock(mutex);
+    while (wanted.state != Batch::State::Done) {
+        // The caller's thread makes status calls too: those of the batch it waits for
+        // when no worker has taken it yet, else those of a later one.
+        Batch *batch = wanted.state == Batch::State::Named ? &wanted : oldestNamed();
+        if (!batch) {
+            finished.wait(lock);
+            continue;
+        }
+        batch->state = Batch::State::Claimed;
+        lock.unlock();
+        ReadStatuses(fd, *batch);
+        lock.lock();
+        batch->state = Batch::State::Done;
+    }
+    return &wanted;
+}
+
+void DirectorySearch::Scan::release()
+{
+    std::lock_guard lock(mutex);
+    slot(next).state = Batch::State::Free;
+    ++next;
+    current = nullptr;
+}
+
+DirectorySearch::DirectorySearch(unsigned workers) : workers_(workers) {}
+
+DirectorySearch::~DirectorySearch() = default;
 
 bool DirectorySearch::findFirst(FindRecord &record, const QByteArray &folder)
 {
     close();
     error_ = 0;
-    DIR *dir = opendir(folder.isEmpty() ? "." : folder.constData());
-    if (!dir) {
+    const int fd = ::open(folder.isEmpty() ? "." : folder.constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
         error_ = errno;
         return false;
     }
-    dir_ = dir;
-    dirFd_ = dirfd(dir);
 
     // A folder removed while it was current still opens, and reads as empty: without this
     // its listing would claim an empty folder.
     struct stat here, root;
-    const bool known = fstat(dirFd_, &here) == 0;
+    const bool known = fstat(fd, &here) == 0;
     if (known && here.st_nlink == 0) {
-        close();
+        ::close(fd);
         error_ = ENOENT;
         return false;
     }
     // The root has no "." and "..", the way a drive root has none; the folder may have
     // been reached by any path, so compare identities rather than names.
-    atRoot_ = known && stat("/", &root) == 0 && here.st_dev == root.st_dev && here.st_ino == root.st_ino;
+    const bool atRoot =
+        known && stat("/", &root) == 0 && here.st_dev == root.st_dev && here.st_ino == root.st_ino;
+    try {
+        scan_ = std::make_unique<Scan>(fd, atRoot, workers_);
+    } catch (const std::bad_alloc &) {
+        // The room for the names could not be had, as when the folder cannot be opened
+        // for want of memory.
+        ::close(fd);
+        error_ = ENOMEM;
+        return false;
+    }
 
     // A folder with no entry at all gives no first entry, and then no search to close.
     FindRecord first;
-    if (!fill(first)) {
+    if (!findNext(first)) {
         close();
         return false;
     }
@@ -82,63 +367,52 @@ bool DirectorySearch::findFirst(FindRecord &record, const QByteArray &folder)
 
 bool DirectorySearch::findNext(FindRecord &record)
 {
-    if (!dir_)
+    if (!scan_)
         return false;
-    return fill(record);
+    Scan &scan = *scan_;
+    for (;;) {
+        if (scan.current) {
+            Batch &batch = *scan.current;
+            while (scan.item < batch.count) {
+                const size_t i = scan.item++;
+                const Status &status = batch.status[i];
+                if (!status.present)
+                    continue;
+                const char *name = batch.name(i);
+                const size_t length = std::strlen(name);
+                DecodeName(name, length, record.name);
+                record.rawName.resize(qsizetype(length));
+                std::memcpy(record.rawName.data(), name, length);
+                record.alternateName.clear();
+                record.attributes = status.attributes;
+                record.size = status.size;
+                record.lastWriteTime = status.lastWriteTime;
+                return true;
+            }
+            scan.release();
+        }
+        scan.current = scan.nextBatch();
+        scan.item = 0;
+        if (!scan.current) {
+            error_ = scan.readError;
+            return false;
+        }
+    }
 }
 
 void DirectorySearch::close()
 {
-    if (dir_)
-        closedir(static_cast<DIR *>(dir_));
-    dir_ = nullptr;
-    dirFd_ = -1;
-    atRoot_ = false;
+    scan_.reset();
 }
 
-DirectorySearch::~DirectorySearch() { close(); }
-
-bool DirectorySearch::fill(FindRecord &record)
+unsigned StatusWorkers()
 {
-    DIR *dir = static_cast<DIR *>(dir_);
-    for (;;) {
-        const dirent *entry = readdir(dir);
-        if (!entry)
-            return false; // the end, or a failure that ends the search the same way
-        const char *name = entry->d_name;
-        if (atRoot_ && IsDotOrDotDot(name))
-            continue;
-
-        struct stat st;
-        if (fstatat(dirFd_, name, &st, 0) != 0) {
-            // A link whose target is missing, loops or cannot be reached is described by
-            // the link itself; an entry that is gone altogether is passed over.
-            if (fstatat(dirFd_, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-        }
-
-        const size_t length = std::strlen(name);
-        DecodeName(name, length, record.name);
-        record.rawName.resize(qsizetype(length));
-        std::memcpy(record.rawName.data(), name, length);
-        record.alternateName.clear();
-
-        quint32 attributes = 0;
-        const bool folder = S_ISDIR(st.st_mode);
-        if (folder)
-            attributes |= Attr::Folder;
-        if (name[0] == '.' && !IsDotOrDotDot(name))
-            attributes |= Attr::Hidden;
-        if (!(st.st_mode & S_IWUSR))
-            attributes |= Attr::ReadOnly;
-        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode) ||
-            S_ISSOCK(st.st_mode))
-            attributes |= Attr::System;
-        record.attributes = attributes;
-        record.size = folder ? 0 : static_cast<qint64>(st.st_size);
-        record.lastWriteTime = static_cast<qint64>(st.st_mtim.tv_sec);
-        return true;
-    }
+    // A process held to fewer processors (taskset) gains nothing from more threads.
+    unsigned processors = std::thread::hardware_concurrency();
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0)
+        processors = std::min(processors, unsigned(CPU_COUNT(&allowed)));
+    return processors > 1 ? processors - 1 : 0;
 }
 
 QString ReplaceControlCharacters(QString name)

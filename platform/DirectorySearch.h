@@ -4,36 +4,46 @@
 
 #include <QByteArray>
 
+#include <memory>
+
 namespace tamsoret {
 
 // Enumerates one folder in the order the system's directory reading returns it,
 // with one status call per entry. Never sorts.
+//
+// The names are always read on the caller's thread. With workers, the status calls of
+// names read ahead are made on that many threads of the search's own as well as on the
+// caller's, and the records still come in directory order. Without, each status call is
+// made when its record is asked for. Every thread is joined before close() returns.
 class DirectorySearch
 {
 public:
+    explicit DirectorySearch(unsigned workers = 0);
+    ~DirectorySearch();
+    DirectorySearch(const DirectorySearch &) = delete;
+    DirectorySearch &operator=(const DirectorySearch &) = delete;
+
     // Opens the folder (the current folder when empty). Returns false when it cannot be
     // opened or holds no entry; the record is then untouched and there is nothing to close.
     bool findFirst(FindRecord &record, const QByteArray &folder = {});
-    // Why the last findFirst returned false: the system's error number, or 0 when the
-    // folder was read and simply holds no entry.
+    // Why the search ended: the system's error number when the folder could not be opened
+    // or its names could not be read to the end, 0 when every entry was delivered.
     int error() const { return error_; }
     // Delivers the next entry; false at the end or on any failure. Entries that vanish
     // between the listing of names and their status call are skipped.
     bool findNext(FindRecord &record);
     void close();
-    ~DirectorySearch();
-
-    DirectorySearch() = default;
-    DirectorySearch(const DirectorySearch &) = delete;
-    DirectorySearch &operator=(const DirectorySearch &) = delete;
 
 private:
-    bool fill(FindRecord &record);
-    void *dir_ = nullptr; // DIR*
-    int dirFd_ = -1;
-    bool atRoot_ = false;
+    struct Scan;
+    std::unique_ptr<Scan> scan_;
+    unsigned workers_;
     int error_ = 0;
 };
+
+// How many threads a search should start beside the caller's on this machine: one less
+// than the processors this process may run on, so none on a single processor.
+unsigned StatusWorkers();
 
 // Replaces every control character (below U+0020, and U+007F) with '?'.
 QString ReplaceControlCharacters(QString name);

@@ -151,6 +151,29 @@ TEST_F(DirectorySearchTest, Should_SkipEntries_That_VanishBeforeTheirStatusCall)
         EXPECT_TRUE(name == "." || name == "..") << name.constData();
 }
 
+TEST_F(DirectorySearchTest, Should_ReportAFolderRemovedWhileItsNamesAreRead)
+{
+    // Long names, so that the names take many directory reads and most are still unread
+    // when the folder goes, whatever the workers have read ahead.
+    const QString stem(100, u'n');
+    for (unsigned workers : {0u, 1u}) {
+        const QString doomed = dir.filePath(QStringLiteral("doomed%1").arg(workers));
+        ASSERT_TRUE(QDir().mkdir(doomed));
+        for (int i = 0; i < 3000; ++i)
+            MakeFile(doomed + u'/' + stem + QString::number(i), 0);
+
+        DirectorySearch search(workers);
+        FindRecord record;
+        ASSERT_TRUE(search.findFirst(record, QFile::encodeName(doomed)));
+        ASSERT_TRUE(QDir(doomed).removeRecursively());
+        int delivered = 1;
+        while (search.findNext(record))
+            ++delivered;
+        EXPECT_LT(delivered, 3000) << workers << " workers";
+        EXPECT_EQ(search.error(), ENOENT) << workers << " workers";
+    }
+}
+
 TEST_F(DirectorySearchTest, Should_Fail_When_TheFolderCannotBeOpened_LeavingTheRecord)
 {
     DirectorySearch search;

@@ -1,7 +1,10 @@
 #include "listing/ReadDirectory.h"
 
+#include "listing/EntryFields.h"
 #include "options/ListOptions.h"
+#include "platform/DirectorySearch.h"
 #include "platform/Failure.h"
+#include "sort/SortEntries.h"
 #include "tests/TestSupport.h"
 
 #include <QDateTime>
@@ -12,10 +15,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
 #include <optional>
 #include <pwd.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -215,6 +220,61 @@ TEST_F(ReadDirectoryTest, Should_ListANameThatIsNotValidUtf8)
     ::unlink(raw.constData()); // QTemporaryDir cannot remove a name QString cannot carry
     ASSERT_EQ(data.Entries.size(), 1u);
     EXPECT_TRUE(data.Entries[0].Name.startsWith("Caf"));
+}
+
+TEST_F(ReadDirectoryTest, Should_ListAlikeOnOneProcessorAndOnAll_InTheDirectorysOrder)
+{
+    // Enough entries for the status calls to be shared out, each with its own size and
+    // time, so that a status given to the wrong name shows.
+    constexpr int Files = 2000;
+    for (int i = 0; i < Files; ++i) {
+        const QString name = QStringLiteral("f%1.dat").arg(i);
+        file(name, i * 37);
+        SetModificationTime(dir.filePath(name), Utc(2000, 1, 1, 0, 0) + i * 86460);
+    }
+    QStringList inDirectoryOrder;
+    DIR *plain = opendir(QFile::encodeName(dir.path()).constData());
+    ASSERT_NE(plain, nullptr);
+    while (const dirent *entry = readdir(plain)) {
+        if (strcmp(entry->d_name, ".") != 0)
+            inDirectoryOrder << QString::fromUtf8(entry->d_name);
+    }
+    closedir(plain);
+
+    cpu_set_t all, one;
+    ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
+    CPU_ZERO(&one);
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (CPU_ISSET(cpu, &all)) {
+            CPU_SET(cpu, &one);
+            break;
+        }
+    }
+    const qint16 noOrder = 7;
+    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    EXPECT_EQ(StatusWorkers(), 0u);
+    const qint32 count = read("*.*", {}, noOrder);
+    ASSERT_EQ(sched_setaffinity(0, sizeof all, &all), 0);
+    const ListingData onOne = data;
+    ASSERT_EQ(read("*.*", {}, noOrder), count);
+    SortEntries(count, data, true, Collation(QLocale::c()));
+
+    ASSERT_EQ(count, Files + 1);
+    EXPECT_EQ(data.SummaryText, onOne.SummaryText);
+    for (qint32 i = 0; i < count; ++i) {
+        const DirEntry entry = data.Entries[size_t(i)];
+        const DirEntry other = onOne.Entries[size_t(i)];
+        ASSERT_EQ(entry.DosName, inDirectoryOrder[i]) << i;
+        EXPECT_EQ(data.EntryOrder[size_t(i)], i);
+        EXPECT_EQ(entry.Name, other.Name);
+        EXPECT_EQ(entry.SizeText, other.SizeText);
+        EXPECT_EQ(entry.DateText, other.DateText);
+        EXPECT_EQ(entry.AttrText, other.AttrText);
+        if (entry.DosName != u"..") {
+            const int k = entry.DosName.mid(1).section(u'.', 0, 0).toInt();
+            EXPECT_EQ(entry.SizeText, FormatSize(k * 37, English)) << entry.Name.toStdString();
+        }
+    }
 }
 
 TEST_F(ReadDirectoryTest, Should_RefuseAnInvalidFilter_BeforeReadingAnything)
