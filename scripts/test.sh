@@ -56,7 +56,8 @@ if [ -s "$rights_log" ] && [ "$rights" = sudo ]; then
   names=$(cut -f1 "$rights_log" | sort -u | sed 's/[][\\.*^$+?(){}|/]/\\&/g' | paste -sd '|')
   echo "test.sh: $(cut -f1 "$rights_log" | sort -u | wc -l) tests need root; running them through sudo"
   : >"$rights_log"
-  sudo -n env "PATH=$PATH" "TAMSORET_RIGHTS_LOG=$rights_log" \
+  # The user's own path, and root's tools (lpadmin, mount) beside it.
+  sudo -n env "PATH=$PATH:/usr/local/sbin:/usr/sbin:/sbin" "TAMSORET_RIGHTS_LOG=$rights_log" \
     ctest --output-on-failure --timeout 600 -R "^($names)\$" || status=$?
   # What root made in the build folder (test records, the package's files) stays the user's.
   sudo -n chown -R "$(id -u):$(id -g)" . || true
