@@ -144,6 +144,8 @@ private:
     void readNames(Batch &batch);
     void topUp();
     Batch *oldestNamed();
+    // Makes a named batch's status calls outside the lock, which is held on entry and exit.
+    void readClaimed(std::unique_lock<std::mutex> &lock, Batch &batch);
     void work();
 
     std::unique_ptr<char[]> dirents{new char[DirentBytes]};
@@ -276,13 +278,18 @@ void DirectorySearch::Scan::work()
         named.wait(lock, [&] { return stopping || (batch = oldestNamed()) != nullptr; });
         if (stopping)
             return;
-        batch->state = Batch::State::Claimed;
-        lock.unlock();
-        ReadStatuses(fd, *batch);
-        lock.lock();
-        batch->state = Batch::State::Done;
+        readClaimed(lock, *batch);
         finished.notify_one();
     }
+}
+
+void DirectorySearch::Scan::readClaimed(std::unique_lock<std::mutex> &lock, Batch &batch)
+{
+    batch.state = Batch::State::Claimed;
+    lock.unlock();
+    ReadStatuses(fd, batch);
+    lock.lock();
+    batch.state = Batch::State::Done;
 }
 
 Batch *DirectorySearch::Scan::nextBatch()
@@ -300,11 +307,7 @@ Batch *DirectorySearch::Scan::nextBatch()
             finished.wait(lock);
             continue;
         }
-        batch->state = Batch::State::Claimed;
-        lock.unlock();
-        ReadStatuses(fd, *batch);
-        lock.lock();
-        batch->state = Batch::State::Done;
+        readClaimed(lock, *batch);
     }
     return &wanted;
 }
