@@ -2,6 +2,7 @@
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/QtPageSurface.h"
+#include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
 #include "startup/EnterDirectory.h"
 #include "startup/frmMain.h"
@@ -14,6 +15,7 @@ using namespace tamsoret;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installQtTranslations(app);
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/tamsoret-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/tamsoret-32.png"), QSize(32, 32));
