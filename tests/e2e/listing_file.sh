@@ -1,21 +1,16 @@
 #!/usr/bin/env bash
 # A listing written to a file through the save dialog, driven from the keyboard: Alt+T
-# ticks "To file", Enter presses OK, the path is typed into the save dialog, and the access
-# key of the dialog's Save button accepts it. The file must be the exact expected listing,
-# byte for byte apart from the clock and the free space.
-#
-# Three desktops: C; German, where Qt draws its dialog in German ("Speichern unter", its
-# button "S&peichern", so Alt+P) while the listing keeps its English words with the German
-# separators; and German with English asked for first (LANGUAGE=en), where the dialog is
-# Qt's English one and the listing must be the German one again: the dialog's language
-# never reaches the listing.
+# ticks "To file", Enter presses OK, the path is typed and the dialog's Save button is
+# pressed by its access key. The file must be the exact expected listing, byte for byte apart
+# from the clock and the free space. On C; on German, where Qt's dialog is German (its button
+# "S&peichern") and the listing keeps its English words with German separators; and on German
+# with English asked for first (LANGUAGE=en), whose listing must be the German one's bytes.
 #
 #   bash tests/e2e/listing_file.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 program=${1:?usage: listing_file.sh <built tamsoret>}
 [ -x "$program" ] || e2e_fail "no program at $program"
-e2e_require import
 e2e_init
 e2e_start_xvfb
 
@@ -59,25 +54,11 @@ expected() {
 # listing NAME LOCALE LANGUAGE DIALOG-TITLE SAVE-KEY DATE-SEP GROUP-SEP: one run; the file is
 # left as $E2E_TMP/out/NAME (no extension: used exactly as typed).
 listing() {
-  local name=$1 locale=$2 language=$3 title=$4 key=$5 output="$E2E_TMP/out/$1" before main save
-  local lang=(-u LANGUAGE)
-  [ -z "$language" ] || lang=("LANGUAGE=$language")
-  before=$(e2e_windows)
-  e2e_start env "${lang[@]}" LC_ALL="$locale" "$program" "$folder"
-  main=$(e2e_wait_new_window "$before") || e2e_fail "$name: no main window: $(e2e_program_log "$E2E_PID")"
-  e2e_keys "$main" alt+t
-  sleep 0.5 # the access key ticks the box about 100 ms later
-  before=$(e2e_windows)
-  e2e_keys "$main" Return
-  save=$(e2e_wait_new_window "$before") || e2e_fail "$name: OK opened no save dialog"
-  [ "$(e2e_window_name "$save")" = "$title" ] ||
-    e2e_fail "$name: the save dialog is titled \"$(e2e_window_name "$save")\", not \"$title\""
-  e2e_type "$save" "$output"
-  sleep 0.3
-  import -window root "$E2E_TMP/save-dialog-$name.png" 2>/dev/null || true
-  e2e_keys "$save" "$key"
+  local name=$1 output="$E2E_TMP/out/$1"
+  E2E_SAVE_KEY=$5 e2e_save_listing "$name" "$program" "$folder" "$output" env LANGUAGE="$3" LC_ALL="$2"
+  [ "$E2E_SAVE_TITLE" = "$4" ] || e2e_fail "$name: the save dialog is titled \"$E2E_SAVE_TITLE\", not \"$4\""
   e2e_wait_exit "$E2E_PID" 30 ||
-    e2e_fail "$name: the dialog's Save button did not answer $key: is it labelled in the wrong language?"
+    e2e_fail "$name: the dialog's Save button did not answer $5: is it labelled in another language?"
   [ "$E2E_STATUS" -eq 0 ] || e2e_fail "$name: exit status $E2E_STATUS: $(e2e_program_log "$E2E_PID")"
   [ -f "$output" ] || e2e_fail "$name: no listing at $output"
 
