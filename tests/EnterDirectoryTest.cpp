@@ -1,4 +1,4 @@
-#include "startup/EnterDirectory.h"
+#include "app/EnterDirectory.h"
 
 #include "platform/CurrentFolder.h"
 #include "tests/TestSupport.h"

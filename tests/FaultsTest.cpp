@@ -6,7 +6,7 @@
 // the tester when the tests do not run as root).
 
 #include "platform/Failure.h"
-#include "startup/frmMain.h"
+#include "app/frmMain.h"
 #include "tests/Doubles.h"
 #include "tests/TestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "platform/Failure.h"
 #include "platform/Twips.h"
-#include "startup/frmMain.h"
+#include "app/frmMain.h"
 #include "tests/TestSupport.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "options/frmOpt.h"
+#include "app/frmOpt.h"
 
 #include "options/Settings.h"
 #include "platform/QtPageSurface.h"

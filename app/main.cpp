@@ -3,8 +3,8 @@
 #include "platform/MessageBox.h"
 #include "platform/QtPageSurface.h"
 #include "platform/SettingsStore.h"
-#include "startup/EnterDirectory.h"
-#include "startup/frmMain.h"
+#include "app/EnterDirectory.h"
+#include "app/frmMain.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -6,7 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PageSurface.h"
 #include "platform/SettingsStore.h"
-#include "startup/ProgramState.h"
+#include "app/ProgramState.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "startup/frmMain.h"
+#include "app/frmMain.h"
 
 #include "listing/ReadDirectory.h"
 #include "options/Settings.h"
-#include "options/frmOpt.h"
+#include "app/frmOpt.h"
 #include "output/PrintListing.h"
 #include "output/WriteListing.h"
 #include "platform/CurrentFolder.h"
@@ -10,8 +10,8 @@
 #include "platform/PdfPageSurface.h"
 #include "platform/Twips.h"
 #include "sort/SortEntries.h"
-#include "startup/EnterDirectory.h"
-#include "startup/KorteFileName.h"
+#include "app/EnterDirectory.h"
+#include "app/KorteFileName.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
