@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ListedFolder.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,9 @@ namespace tamsoret {
 // single blanks (a shell may split a path with blanks into several).
 QString CommandLineText(const QStringList &arguments);
 
-// Makes the folder named by path current, one component at a time from "/": each
-// component is looked up among the stored names (exact first, then without regard to
-// case) and entered under its stored name. False when any step fails.
-bool EnterDirectory(const QString &path);
+// Opens the folder named by path one component at a time from "/": each component is
+// looked up among the stored names (exact first, then without regard to case) and opened
+// under its stored name. An invalid value when any step fails.
+ListedFolder EnterDirectory(const QString &path);
 
 } // namespace tamsoret

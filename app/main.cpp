@@ -1,10 +1,10 @@
+#include "app/EnterDirectory.h"
+#include "app/frmMain.h"
+#include "output/PaintedPageSurface.h"
 #include "platform/CommonDialog.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
-#include "platform/QtPageSurface.h"
 #include "platform/SettingsStore.h"
-#include "app/EnterDirectory.h"
-#include "app/frmMain.h"
 
 #include <QApplication>
 #include <QIcon>
