@@ -62,10 +62,10 @@ for n in $sizes; do
 done
 flock -u 9
 
-# The program's settings file for each order that is timed: all columns shown.
+# The program's settings file for each order that is timed; the program's own defaults
+# (all columns shown) stand for every value it leaves out.
 settings() { # name OrderBy OrderAZ
-    printf '[Settings]\nFontName=Courier New\nFontSize=10\nShow=11111\nOrderBy=%s\nOrderAZ=%s\nMarginLeft=20\nMarginTop=25\nMarginBottom=30\n' \
-        "$2" "$3" >"$base/settings/$1.conf"
+    printf '[Settings]\nOrderBy=%s\nOrderAZ=%s\n' "$2" "$3" >"$base/settings/$1.conf"
 }
 settings name 1 True
 settings size 3 True

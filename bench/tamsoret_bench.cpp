@@ -13,15 +13,13 @@
 //   --repeat N       repetitions in this process (1 by default)
 //   --empty          sets up as for a run but reads nothing: the baseline of the memory
 
-#include "listing/ReadDirectory.h"
 #include "options/Settings.h"
-#include "output/WriteListing.h"
+#include "output/PaintedPageSurface.h"
 #include "platform/Collation.h"
-#include "platform/CurrentFolder.h"
 #include "platform/Failure.h"
 #include "platform/LocaleFormat.h"
 #include "platform/SettingsStore.h"
-#include "sort/SortEntries.h"
+#include "run/ListingRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -138,12 +136,6 @@ void PrintStage(const char *name, const std::vector<double> &ms)
                 *std::max_element(ms.begin(), ms.end()));
 }
 
-double MillisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -167,26 +159,38 @@ int main(int argc, char *argv[])
             std::printf("peak   %10ld KiB\n", PeakKiB());
             return 0;
         }
-        if (!ChangeFolder(QFile::encodeName(args.folder)))
-            throw Failure(QStringLiteral("Cannot enter the folder"), args.folder);
+        ListingRequest request;
+        request.folder = ListedFolder::open(QFile::encodeName(args.folder));
+        if (!request.folder.isValid())
+            throw Failure(QStringLiteral("Cannot open the folder"), args.folder);
+        request.filter = args.filter;
+        request.switches = args.switches;
+        request.options = options;
+        request.font = font;
+        request.outputFileName = args.output;
+        request.destination = FileDestination(args.output);
+        QtPrinterProvider printers;
+        const ListingEnvironment environment{printers, locale, collation};
 
         std::vector<double> scan, sort, write, total;
         qint32 count = 0;
         for (int r = 0; r < args.repeat; ++r) {
             ListingData data;
-            const auto start = std::chrono::steady_clock::now();
-            count = ReadDirectory(args.filter, args.switches, data, options.OrderBy, locale);
-            scan.push_back(MillisecondsSince(start));
-
-            const auto sortStart = std::chrono::steady_clock::now();
-            if (count > 1) SortEntries(count, data, options.OrderAZ, collation);
-            sort.push_back(MillisecondsSince(sortStart));
-
-            const auto writeStart = std::chrono::steady_clock::now();
-            WriteListing(args.output, ListingInput{data, count, options, locale,
-                                                   ListingSources::system(locale)});
-            write.push_back(MillisecondsSince(writeStart));
-            total.push_back(MillisecondsSince(start));
+            using Clock = std::chrono::steady_clock;
+            // Each stage lasts from its own report to the next one's, the last to the end.
+            Clock::time_point marks[3];
+            const auto start = Clock::now();
+            count = RunListing(request, environment, data, [&marks](ListingStage stage) {
+                marks[std::min(int(stage), 2)] = Clock::now();
+            });
+            const auto end = Clock::now();
+            const auto ms = [](Clock::time_point from, Clock::time_point to) {
+                return std::chrono::duration<double, std::milli>(to - from).count();
+            };
+            scan.push_back(ms(marks[0], marks[1]));
+            sort.push_back(ms(marks[1], marks[2]));
+            write.push_back(ms(marks[2], end));
+            total.push_back(ms(start, end));
         }
 
         std::printf("entries %d\n", count);

@@ -5,6 +5,7 @@
 // Name, DosName, SizeText, DateText, AttrText and the summary text separated by NUL.
 
 #include "fuzz/FuzzText.h"
+#include "output/ListingColumns.h"
 #include "output/ListingLayout.h"
 #include "platform/Ansi.h"
 
@@ -69,19 +70,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     qsizetype expected = 0;
     QString shown;
     if (options.ShowName) {
-        expected += 27;
-        shown += Characters(entry.Name) <= 25 ? entry.Name : QString();
+        expected += NameColumn.width();
+        shown += Characters(entry.Name) <= NameColumn.cell ? entry.Name : QString();
     }
     if (options.ShowDOS) {
-        expected += 14;
-        shown += Characters(entry.DosName) <= 12 ? entry.DosName : QString();
+        expected += DosNameColumn.width();
+        shown += Characters(entry.DosName) <= DosNameColumn.cell ? entry.DosName : QString();
     }
     if (options.ShowSize) {
-        expected += 11;
-        shown += Characters(entry.SizeText) <= 9 ? entry.SizeText : QString();
+        expected += SizeColumn.width();
+        shown += Characters(entry.SizeText) <= SizeColumn.cell ? entry.SizeText : QString();
     }
     if (options.ShowTime) {
-        expected += Characters(entry.DateText) + 2;
+        expected += Characters(entry.DateText) + TimeColumn.gap;
         shown += entry.DateText;
     }
     if (options.ShowAttr) {
@@ -101,10 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList titles = ColumnTitles(options);
     if (titles.size() != 2 || !titles[1].isEmpty())
         Broken("the titles are not one line and an empty one");
-    const qsizetype titleWidth = (options.ShowName ? 27 : 0) + (options.ShowDOS ? 14 : 0) +
-                                 (options.ShowSize ? 11 : 0) + (options.ShowTime ? 16 : 0) +
-                                 (options.ShowAttr ? 10 : 0);
-    if (titles[0].size() != titleWidth || HasLineBreak(titles[0]))
+    if (titles[0].size() != TitleLineWidth(options) || HasLineBreak(titles[0]))
         Broken("the titles line is not as wide as its columns");
 
     const QStringList footer = ListingFooter(summary, entry.DateText);

@@ -13,7 +13,10 @@ QString VolumeLabelText(const QString &label)
     return u'[' + NiceCase(label) + u']';
 }
 
-QString VolumeLabelText() { return VolumeLabelText(CurrentVolumeLabel()); }
+QString VolumeLabelText(const ListedFolder &folder)
+{
+    return VolumeLabelText(VolumeLabel(folder));
+}
 
 QString FreeSpaceText(qint64 freeBytes, qint64 totalBytes, const LocaleFormat &locale)
 {
@@ -23,11 +26,11 @@ QString FreeSpaceText(qint64 freeBytes, qint64 totalBytes, const LocaleFormat &l
            StripNul(FormatSize(totalBytes, locale)) + u'.';
 }
 
-QString FreeSpaceText(const LocaleFormat &locale)
+QString FreeSpaceText(const ListedFolder &folder, const LocaleFormat &locale)
 {
     qint64 freeBytes = 0;
     qint64 totalBytes = 0;
-    CurrentDiskSpace(freeBytes, totalBytes);
+    DiskSpace(folder, freeBytes, totalBytes);
     return FreeSpaceText(freeBytes, totalBytes, locale);
 }
 

@@ -101,4 +101,28 @@ QString NiceCase(QStringView text)
     return result;
 }
 
+namespace {
+
+bool IsControl(char16_t c)
+{
+    return c < 0x20 || c == 0x7f;
+}
+
+} // namespace
+
+QString ReplaceControlCharacters(QString name)
+{
+    const qsizetype length = name.size();
+    const QChar *chars = name.constData();
+    qsizetype i = 0;
+    while (i < length && !IsControl(chars[i].unicode()))
+        ++i;
+    if (i == length) return name;
+    QChar *dest = name.data();
+    for (; i < length; ++i) {
+        if (IsControl(dest[i].unicode())) dest[i] = u'?';
+    }
+    return name;
+}
+
 } // namespace tamsoret

@@ -10,6 +10,10 @@ QString StripNul(QStringView text);
 // The same text as a part of the given one, without a copy.
 QStringView StripNulView(QStringView text);
 
+// Replaces every control character (below U+0020, and U+007F) with '?', so that a name can
+// never break a listing line.
+QString ReplaceControlCharacters(QString name);
+
 // StripNul, then a single-case name gets a capital first letter and small letters after it
 // (at most 255 of them); a mixed-case name is kept as it is.
 QString NiceCase(QStringView text);

@@ -3,14 +3,14 @@
 #include "listing/EntryFields.h"
 #include "listing/FilterPattern.h"
 #include "listing/NameCleaning.h"
-#include "platform/CurrentFolder.h"
 #include "platform/DirectorySearch.h"
 #include "platform/Failure.h"
 
 namespace tamsoret {
 
-qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, ListingData &data,
-                     qint16 orderBy, const LocaleFormat &locale)
+qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
+                     const ScanSwitches &switches, ListingData &data, qint16 orderBy,
+                     const LocaleFormat &locale)
 {
     // An invalid filter is reported before the folder is touched.
     const FilterPattern pattern(filter);
@@ -22,13 +22,13 @@ qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, Listin
 
     // A folder that cannot be read, from the start or part of the way, would otherwise be
     // listed as an empty one or as the part that was read.
-    const auto cannotRead = [](int error) {
-        return Failure(QStringLiteral("Cannot read the folder"), CurrentFolderPath(),
-                       qt_error_string(error));
+    const auto cannotRead = [&folder](int error) {
+        return Failure(QStringLiteral("Cannot read the folder"),
+                       ReplaceControlCharacters(folder.path()), qt_error_string(error));
     };
     DirectorySearch search(StatusWorkers());
     FindRecord record;
-    if (!search.findFirst(record)) {
+    if (!search.findFirst(record, folder.fd())) {
         if (search.error() != 0)
             throw cannotRead(search.error());
         return 0;
@@ -36,6 +36,7 @@ qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, Listin
 
     QString dotted; // kept from one entry to the next, so that its room is reused
     do {
+        record.name = ReplaceControlCharacters(std::move(record.name));
         const QStringView name = StripNulView(record.name);
         if (name == u".")
             continue;

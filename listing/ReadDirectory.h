@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listing/DirEntry.h"
+#include "platform/ListedFolder.h"
 #include "platform/LocaleFormat.h"
 
 #include <QString>
@@ -13,10 +14,11 @@ struct ScanSwitches {
     bool listHidden = true;  // "&Hidden files"
 };
 
-// Reads the current folder through the filter and the switches into data, and returns
-// the count. Throws Failure for an invalid filter (before anything is read) and for a
-// folder that cannot be read or no longer exists, and TooManyFiles when the tables cannot grow.
-qint32 ReadDirectory(const QString &filter, const ScanSwitches &switches, ListingData &data,
-                     qint16 orderBy, const LocaleFormat &locale);
+// Reads the folder through the filter and the switches into data, and returns the count. Throws
+// Failure for an invalid filter (before anything is read) and for a folder that cannot be read or
+// no longer exists, and TooManyFiles when the tables cannot grow.
+qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
+                     const ScanSwitches &switches, ListingData &data, qint16 orderBy,
+                     const LocaleFormat &locale);
 
 } // namespace tamsoret

@@ -9,14 +9,16 @@ namespace tamsoret {
 
 namespace {
 
-// One stored value: its name, the text used when it is absent, how its text becomes
-// options (false when it cannot) and how options become its text.
+// One stored value: its name, how its text becomes options (false when it cannot) and how
+// options become its text. The text used when it is absent is that of the defaults of
+// ListOptions and ListingFont.
 struct StoredValue
 {
     QStringView name;
-    QStringView defaultText;
     bool (*read)(const QString &text, ListOptions &options, ListingFont &font);
     QString (*write)(const ListOptions &options, const ListingFont &font);
+
+    QString defaultText() const { return write(ListOptions(), ListingFont()); }
 };
 
 template <qint16 ListOptions::*Member>
@@ -80,13 +82,13 @@ bool ReadOrderAZ(const QString &text, ListOptions &options, ListingFont &)
 }
 
 const std::array<StoredValue, 8> StoredValues = {{
-    {u"FontName", u"Courier New",
+    {u"FontName",
      [](const QString &text, ListOptions &, ListingFont &font) {
          font.name = text;
          return true;
      },
      [](const ListOptions &, const ListingFont &font) { return font.name; }},
-    {u"FontSize", u"10",
+    {u"FontSize",
      [](const QString &text, ListOptions &, ListingFont &font) {
          // A size beyond the range of a float has no font to go with it.
          const float size = float(LeadingNumber(text));
@@ -95,16 +97,15 @@ const std::array<StoredValue, 8> StoredValues = {{
          return true;
      },
      [](const ListOptions &, const ListingFont &font) { return PointSizeText(font.size); }},
-    {u"Show", u"11111", ReadShow, WriteShow},
-    {u"OrderBy", u"1", ReadInt16<&ListOptions::OrderBy>, WriteInt16<&ListOptions::OrderBy>},
-    {u"OrderAZ", u"True", ReadOrderAZ,
+    {u"Show", ReadShow, WriteShow},
+    {u"OrderBy", ReadInt16<&ListOptions::OrderBy>, WriteInt16<&ListOptions::OrderBy>},
+    {u"OrderAZ", ReadOrderAZ,
      [](const ListOptions &options, const ListingFont &) {
          return options.OrderAZ ? QStringLiteral("True") : QStringLiteral("False");
      }},
-    {u"MarginLeft", u"20", ReadInt16<&ListOptions::MarginLeft>,
-     WriteInt16<&ListOptions::MarginLeft>},
-    {u"MarginTop", u"25", ReadInt16<&ListOptions::MarginTop>, WriteInt16<&ListOptions::MarginTop>},
-    {u"MarginBottom", u"30", ReadInt16<&ListOptions::MarginBottom>,
+    {u"MarginLeft", ReadInt16<&ListOptions::MarginLeft>, WriteInt16<&ListOptions::MarginLeft>},
+    {u"MarginTop", ReadInt16<&ListOptions::MarginTop>, WriteInt16<&ListOptions::MarginTop>},
+    {u"MarginBottom", ReadInt16<&ListOptions::MarginBottom>,
      WriteInt16<&ListOptions::MarginBottom>},
 }};
 
@@ -117,7 +118,7 @@ QStringList LoadSettings(SettingsStore &store, ListOptions &options, ListingFont
         messages << problem->message();
     for (const StoredValue &value : StoredValues) {
         const QString name = value.name.toString();
-        const QString defaultText = value.defaultText.toString();
+        const QString defaultText = value.defaultText();
         const QString text = store.GetSetting(SettingsAppName, SettingsSection, name, defaultText);
         if (value.read(text, options, font)) continue;
         // A value that cannot be converted must not lock the user out at every start:

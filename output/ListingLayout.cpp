@@ -1,7 +1,9 @@
 #include "output/ListingLayout.h"
 
+#include "output/ListingColumns.h"
+
 #include "listing/DriveTexts.h"
-#include "platform/CurrentFolder.h"
+#include "listing/NameCleaning.h"
 
 namespace tamsoret {
 
@@ -77,22 +79,21 @@ QStringList ListingHeader(const LocalDateTime &now, const LocaleFormat &locale,
 QStringList ColumnTitles(const ListOptions &options)
 {
     QString titles;
-    if (options.ShowName) titles += QStringLiteral("Name                       ");
-    if (options.ShowDOS) titles += QStringLiteral("MS-DOS Name   ");
-    if (options.ShowSize) titles += QStringLiteral("Size       ");
-    if (options.ShowTime) titles += QStringLiteral("Modified        ");
-    if (options.ShowAttr) titles += QStringLiteral("Attributes");
+    for (const ListingColumn &column : ListingColumns) {
+        if (options.*column.shown) titles += column.title;
+    }
     return {titles, QString()};
 }
 
 QString EntryLine(const DirEntry &entry, const ListOptions &options)
 {
     QString line;
-    if (options.ShowName) line += LeftCell(entry.Name, 25) + QStringLiteral("  ");
-    if (options.ShowDOS) line += LeftCell(entry.DosName, 12) + QStringLiteral("  ");
-    if (options.ShowSize) line += RightCell(entry.SizeText, 9) + QStringLiteral("  ");
-    if (options.ShowTime) line += entry.DateText + QStringLiteral("  ");
-    if (options.ShowAttr) line += entry.AttrText;
+    const auto gap = [&line](const ListingColumn &column) { line += QString(column.gap, u' '); };
+    if (options.ShowName) line += LeftCell(entry.Name, NameColumn.cell), gap(NameColumn);
+    if (options.ShowDOS) line += LeftCell(entry.DosName, DosNameColumn.cell), gap(DosNameColumn);
+    if (options.ShowSize) line += RightCell(entry.SizeText, SizeColumn.cell), gap(SizeColumn);
+    if (options.ShowTime) line += entry.DateText, gap(TimeColumn);
+    if (options.ShowAttr) line += entry.AttrText, gap(AttrColumn);
     return line;
 }
 
@@ -101,13 +102,14 @@ QStringList ListingFooter(const QString &summaryText, const QString &freeSpaceTe
     return {QString(), FooterIndent + summaryText, FooterIndent + freeSpaceText};
 }
 
-ListingSources ListingSources::system(const LocaleFormat &locale)
+ListingSources ListingSources::system(const ListedFolder &folder, const LocaleFormat &locale)
 {
     ListingSources sources;
     sources.now = [] { return CurrentLocalTime(); };
-    sources.volumeLabelText = [] { return VolumeLabelText(); };
-    sources.currentFolder = [] { return CurrentFolderPath(); };
-    sources.freeSpaceText = [locale] { return FreeSpaceText(locale); };
+    sources.volumeLabelText = [folder] { return VolumeLabelText(folder); };
+    // A control character in the folder's name must not break the heading's line.
+    sources.folderPath = [folder] { return ReplaceControlCharacters(folder.path()); };
+    sources.freeSpaceText = [folder, locale] { return FreeSpaceText(folder, locale); };
     return sources;
 }
 

@@ -3,6 +3,7 @@
 #include "listing/DirEntry.h"
 #include "options/ListOptions.h"
 #include "platform/FileTime.h"
+#include "platform/ListedFolder.h"
 #include "platform/LocaleFormat.h"
 
 #include <QString>
@@ -22,14 +23,15 @@ QString EntryLine(const DirEntry &entry, const ListOptions &options);
 QStringList ListingFooter(const QString &summaryText, const QString &freeSpaceText);
 
 // Where the writers take the texts that are computed at the moment they are written.
-// The defaults read the clock and the file system holding the current folder.
+// The system's read the clock, the listed folder's path as it stands then, and the file
+// system holding it.
 struct ListingSources {
     std::function<LocalDateTime()> now;
     std::function<QString()> volumeLabelText;
-    std::function<QString()> currentFolder;
+    std::function<QString()> folderPath;
     std::function<QString()> freeSpaceText;
 
-    static ListingSources system(const LocaleFormat &locale);
+    static ListingSources system(const ListedFolder &folder, const LocaleFormat &locale);
 };
 
 // Everything a writer reads.

@@ -26,8 +26,7 @@ void PrintListing(PageSurface &surface, const ListingInput &input, const Listing
 
     const LocalDateTime now = input.sources.now();
     const QString label = input.sources.volumeLabelText();
-    const QStringList header =
-        ListingHeader(now, input.locale, label, input.sources.currentFolder());
+    const QStringList header = ListingHeader(now, input.locale, label, input.sources.folderPath());
     for (const QString &line : header)
         PrintLine(surface, left, line);
     for (const QString &line : ColumnTitles(options))

@@ -1,9 +1,12 @@
 #include "output/WriteListing.h"
 
+#include "output/ListingColumns.h"
+
+#include "output/PaintedPageSurface.h"
 #include "output/PrintListing.h"
 #include "platform/Ansi.h"
 #include "platform/Failure.h"
-#include "platform/PdfPageSurface.h"
+#include "platform/SaveFileFailure.h"
 
 #include <QSaveFile>
 
@@ -75,15 +78,19 @@ void AppendEntryLine(QByteArray &out, const EntryTable &entries, size_t i,
     }
 
     const qsizetype start = out.size();
-    out.resize(start + 27 + 14 + std::max<qsizetype>(sizeText.size(), 9) + 2 + dateText.size() + 2 +
-               attrText.size() + 2);
+    out.resize(start + NameColumn.width() + DosNameColumn.width() +
+               std::max<qsizetype>(sizeText.size(), SizeColumn.cell) + SizeColumn.gap +
+               dateText.size() + TimeColumn.gap + attrText.size() + AttrColumn.gap + 2);
     char *const begin = out.data() + start;
     char *p = begin;
-    if (options.ShowName) p = PutBlanks(PutLeftCell(p, name, 25), 2);
-    if (options.ShowDOS) p = PutBlanks(PutLeftCell(p, dosName, 12), 2);
-    if (options.ShowSize) p = PutBlanks(PutRightCell(p, sizeText, 9), 2);
-    if (options.ShowTime) p = PutBlanks(Put1252(p, dateText.latin1(), dateText.size()), 2);
-    if (options.ShowAttr) p = Put1252(p, attrText.latin1(), attrText.size());
+    if (options.ShowName) p = PutBlanks(PutLeftCell(p, name, NameColumn.cell), NameColumn.gap);
+    if (options.ShowDOS)
+        p = PutBlanks(PutLeftCell(p, dosName, DosNameColumn.cell), DosNameColumn.gap);
+    if (options.ShowSize) p = PutBlanks(PutRightCell(p, sizeText, SizeColumn.cell), SizeColumn.gap);
+    if (options.ShowTime)
+        p = PutBlanks(Put1252(p, dateText.latin1(), dateText.size()), TimeColumn.gap);
+    if (options.ShowAttr)
+        p = PutBlanks(Put1252(p, attrText.latin1(), attrText.size()), AttrColumn.gap);
     *p++ = '\r';
     *p++ = '\n';
     out.resize(start + (p - begin));
@@ -97,7 +104,7 @@ void EmitListing(const ListingInput &input, QByteArray &out, Flush &&flush)
 {
     const LocalDateTime now = input.sources.now();
     const QString label = input.sources.volumeLabelText();
-    const QString folder = input.sources.currentFolder();
+    const QString folder = input.sources.folderPath();
     for (const QString &line : ListingHeader(now, input.locale, label, folder))
         AppendLine(out, line);
     for (const QString &line : ColumnTitles(input.options))
@@ -136,15 +143,10 @@ void WriteListing(const QString &outputFileName, const ListingInput &input)
     // an existing listing survives any failure. Each step is checked on its own: on a
     // full disk a commit without a checked flush has been seen to leave an empty file.
     QSaveFile file(outputFileName);
-    const QString noReason = file.errorString();
     auto fail = [&] {
-        // A write that fails on a full disk leaves the file's own error text unset; the
-        // system's error number still tells why.
         const int error = errno;
-        QString reason = file.errorString();
-        if (reason == noReason && error != 0) reason = qt_error_string(error);
-        file.cancelWriting();
-        throw Failure(QStringLiteral("Cannot write the listing file"), outputFileName, reason);
+        throw Failure(QStringLiteral("Cannot write the listing file"), outputFileName,
+                      CancelWriting(file, error));
     };
     if (!file.open(QIODevice::WriteOnly)) fail();
     errno = 0;
@@ -167,7 +169,7 @@ bool IsPdfFileName(const QString &outputFileName)
 void WritePdfListing(const QString &outputFileName, const ListingInput &input,
                      const ListingFont &font, const QPageSize &paper)
 {
-    PdfPageSurface pdf(outputFileName, QStringLiteral("Tamsoret - ") + input.sources.currentFolder(),
+    PdfPageSurface pdf(outputFileName, QStringLiteral("Tamsoret - ") + input.sources.folderPath(),
                        paper);
     PrintListing(pdf, input, font);
 }

@@ -68,90 +68,6 @@ void AppendFoldedUnits(QByteArray &out, QStringView text)
     }
 }
 
-// One item of the key sort: eight bytes of the key from the current depth on, in
-// big-endian order so that comparing them as numbers compares the bytes.
-struct SortItem
-{
-    quint64 chunk;
-    const uchar *key;
-    quint32 size;
-    qint32 index;
-};
-
-quint64 ChunkAt(const uchar *key, quint32 size, quint32 depth)
-{
-    quint64 chunk = 0;
-    const quint32 end = std::min(size, depth + 8);
-    for (quint32 i = depth; i < end; ++i)
-        chunk |= quint64(key[i]) << (8 * (7 - (i - depth)));
-    return chunk;
-}
-
-// How many of the chunk's bytes belong to the key, 9 when it goes on beyond them. Among
-// keys that share the bytes before the depth, (chunk, tag) orders as the keys do: the
-// padding of a key that ends is never larger than the byte it stands beside, and a key
-// that ends sorts before its continuations.
-quint32 TagAt(quint32 size, quint32 depth)
-{
-    return size - depth > 8 ? 9 : size - depth;
-}
-
-// A run of items whose keys share their first depth bytes and are still to be sorted.
-// The runs wait in a list rather than on the stack: keys may share more bytes than the
-// stack has room for rounds.
-struct PendingRun
-{
-    size_t begin;
-    size_t end;
-    size_t depth;
-};
-
-// Sorts the items eight bytes of their keys a round: most keys differ within the first
-// rounds, so each key is read a few times in all, instead of once in every comparison
-// of a comparison sort.
-void SortByKey(std::vector<SortItem> &items, bool ascending)
-{
-    std::vector<PendingRun> pending{{0, items.size(), 0}};
-    while (!pending.empty()) {
-        const auto [begin, end, depth] = pending.back();
-        pending.pop_back();
-        // Below the first round the items are no longer in the order of their keys in
-        // memory: ask for the keys some items ahead.
-        constexpr size_t Ahead = 8;
-        for (size_t i = begin; i < end; ++i) {
-            if (i + Ahead < end) __builtin_prefetch(items[i + Ahead].key + depth);
-            items[i].chunk = ChunkAt(items[i].key, items[i].size, quint32(depth));
-        }
-        const auto first = items.begin() + qsizetype(begin);
-        const auto last = items.begin() + qsizetype(end);
-        const quint32 at = quint32(depth);
-        // The number each item carries is its place in the order to keep among equals.
-        if (ascending)
-            std::sort(first, last, [at](const SortItem &a, const SortItem &b) {
-                if (a.chunk != b.chunk) return a.chunk < b.chunk;
-                const quint32 ta = TagAt(a.size, at), tb = TagAt(b.size, at);
-                if (ta != tb) return ta < tb;
-                return a.index < b.index;
-            });
-        else
-            std::sort(first, last, [at](const SortItem &a, const SortItem &b) {
-                if (a.chunk != b.chunk) return a.chunk > b.chunk;
-                const quint32 ta = TagAt(a.size, at), tb = TagAt(b.size, at);
-                if (ta != tb) return ta > tb;
-                return a.index < b.index;
-            });
-        // Keys with equal chunks that go on beyond them are ordered by their next bytes.
-        for (size_t i = begin; i < end;) {
-            size_t j = i + 1;
-            while (j < end && items[j].chunk == items[i].chunk &&
-                   TagAt(items[j].size, at) == TagAt(items[i].size, at))
-                ++j;
-            if (j - i > 1 && TagAt(items[i].size, at) == 9) pending.push_back({i, j, depth + 8});
-            i = j;
-        }
-    }
-}
-
 // Below this many texts a second thread gains less than it costs to start.
 constexpr size_t SplitKeysFrom = 1000;
 
@@ -223,19 +139,6 @@ bool CollationKeys::KeyPrefix::samePrefix(const KeyPrefix &other) const
     }
     return true;
 }
-
-namespace {
-
-// Puts values in the order of the items: values[i] goes with the item whose index is i.
-template <typename Item> void Arrange(const std::vector<Item> &items, qint32 *values)
-{
-    std::vector<qint32> arranged(items.size());
-    for (size_t i = 0; i < items.size(); ++i)
-        arranged[i] = values[items[i].index];
-    std::copy(arranged.begin(), arranged.end(), values);
-}
-
-} // namespace
 
 // Makes ICU's keys, with buffers of its own: one for each thread that makes them.
 class CollationKeys::KeyMaker
@@ -396,6 +299,12 @@ QByteArrayView CollationKeys::keyBytes(size_t i) const
     return QByteArrayView(data, qsizetype(r.size));
 }
 
+QByteArrayView CollationKeys::makeKey(KeyText text)
+{
+    const size_t length = maker_->make(text);
+    return QByteArrayView(reinterpret_cast<const char *>(maker_->key()), qsizetype(length));
+}
+
 int CollationKeys::compare(size_t a, size_t b, const TextAt &textAt)
 {
     if (!collated()) return Sign(keyBytes(a).compare(keyBytes(b)));
@@ -404,81 +313,6 @@ int CollationKeys::compare(size_t a, size_t b, const TextAt &textAt)
     maker_->make(textAt(b));
     return Sign(std::strcmp(reinterpret_cast<const char *>(first.data()),
                             reinterpret_cast<const char *>(maker_->key())));
-}
-
-std::vector<qint32> CollationKeys::stableOrder(bool ascending, const TextAt &textAt)
-{
-    std::vector<qint32> order(size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = qint32(i);
-    arrangeStably(order.data(), ascending, textAt);
-    return order;
-}
-
-void CollationKeys::orderByWholeKeys(size_t begin, size_t end, bool ascending, const TextAt &textAt)
-{
-    // The items differ only in their numbers: the keys are made again, one after another,
-    // and the numbers put in the order of the keys' bytes after the prefix.
-    std::vector<uchar> keys;
-    struct Made
-    {
-        quint32 offset;
-        qint32 index;
-    };
-    std::vector<Made> made;
-    made.reserve(end - begin);
-    for (size_t i = begin; i < end; ++i) {
-        const size_t length = maker_->make(textAt(size_t(prefixes_[i].index)));
-        if (keys.size() > UINT32_MAX) throw std::bad_alloc();
-        made.push_back({quint32(keys.size()), prefixes_[i].index});
-        keys.insert(keys.end(), maker_->key() + PrefixBytes, maker_->key() + length);
-    }
-    const auto rest = [&keys](const Made &m) {
-        return reinterpret_cast<const char *>(keys.data() + m.offset);
-    };
-    std::sort(made.begin(), made.end(), [&](const Made &a, const Made &b) {
-        const int r = std::strcmp(rest(a), rest(b));
-        if (r != 0) return ascending ? r < 0 : r > 0;
-        return a.index < b.index;
-    });
-    for (size_t i = begin; i < end; ++i)
-        prefixes_[i].index = made[i - begin].index;
-}
-
-void CollationKeys::arrangeStably(qint32 *values, bool ascending, const TextAt &textAt)
-{
-    const size_t n = size();
-    if (collated()) {
-        // Most keys differ within their first bytes, which the items hold: one sort of
-        // the items in place orders them, and only texts whose keys share those bytes
-        // are looked at again.
-        std::sort(prefixes_.begin(), prefixes_.end(),
-                  [ascending](const KeyPrefix &a, const KeyPrefix &b) {
-                      for (size_t c = 0; c < PrefixChunks; ++c) {
-                          if (a.chunks[c] != b.chunks[c])
-                              return ascending ? a.chunks[c] < b.chunks[c]
-                                               : a.chunks[c] > b.chunks[c];
-                      }
-                      return a.index < b.index;
-                  });
-        for (size_t i = 0; i < n;) {
-            size_t j = i + 1;
-            while (j < n && prefixes_[j].samePrefix(prefixes_[i]))
-                ++j;
-            if (j - i > 1 && !prefixes_[i].endsInPrefix())
-                orderByWholeKeys(i, j, ascending, textAt);
-            i = j;
-        }
-        Arrange(prefixes_, values);
-        return;
-    }
-    std::vector<SortItem> items(n);
-    for (size_t i = 0; i < n; ++i) {
-        const QByteArrayView key = keyBytes(i);
-        items[i] = {0, reinterpret_cast<const uchar *>(key.data()), quint32(key.size()), qint32(i)};
-    }
-    SortByKey(items, ascending);
-    Arrange(items, values);
 }
 
 } // namespace tamsoret

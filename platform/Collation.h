@@ -77,20 +77,7 @@ public:
     void appendAll(size_t count, const TextAt &textAt);
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
     int compare(size_t a, size_t b, const TextAt &textAt);
-    // The numbers 0 .. size() - 1 of the texts appended, ordered by their keys, ascending
-    // or descending; texts with equal keys keep the order in which they were appended.
-    std::vector<qint32> stableOrder(bool ascending, const TextAt &textAt);
-    // values[i] goes with the i-th text appended: puts the values in that order, without
-    // a second array of them.
-    void arrangeStably(qint32 *values, bool ascending, const TextAt &textAt);
 
-private:
-    struct Range
-    {
-        quintptr where; // the address of the appended text itself, or an offset in folded_
-        quint32 size;
-        bool outside;
-    };
     // The first bytes of a key, which tell most keys apart: big-endian, zero after the
     // key's end, which is its only zero byte. A key that ends among them ends in a zero
     // last byte; keys whose first bytes are equal either end together (they are equal)
@@ -105,9 +92,23 @@ private:
         bool samePrefix(const KeyPrefix &other) const;
     };
     static_assert(sizeof(KeyPrefix) == 4 + 8 * PrefixChunks);
+    // Collated keys: the first bytes of each text's key, with the text's number, for the
+    // sort to put in order in place.
+    std::vector<KeyPrefix> &prefixes() { return prefixes_; }
+    // Collated keys: the whole key of a text, its ending zero counted; valid until the
+    // next key is made.
+    QByteArrayView makeKey(KeyText text);
+    // Code-unit order: the i-th text's key.
     QByteArrayView keyBytes(size_t i) const;
+
+private:
+    struct Range
+    {
+        quintptr where; // the address of the appended text itself, or an offset in folded_
+        quint32 size;
+        bool outside;
+    };
     class KeyMaker;
-    void orderByWholeKeys(size_t begin, size_t end, bool ascending, const TextAt &textAt);
 
     // The collation's key collator; null for code-unit order.
     std::shared_ptr<UCollator> collator_;

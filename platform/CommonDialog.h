@@ -40,7 +40,6 @@ public:
     explicit CommonDialog(DialogService &dialogs) : dialogs_(dialogs) {}
 
     QString InitDir;                            // initial folder of the save dialog
-    qint32 Flags = 0;                           // set by callers before each dialog
     QString FileName;                           // the file chosen in the last save dialog
     QString Filter = QStringLiteral("Text files|*.txt|PDF files|*.pdf");
     ListingFont Font;                           // the listing font

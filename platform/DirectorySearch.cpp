@@ -27,11 +27,10 @@ bool IsDotOrDotDot(const char *name)
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-bool IsControl(char16_t c) { return c < 0x20 || c == 0x7f; }
-
 // Decodes a name into the record's own string, reusing its buffer when nobody else
 // shares it: most names are plain ASCII, and a listing of a million entries should not
-// pay a conversion and an allocation for each of them.
+// pay a conversion and an allocation for each of them. Control characters are left for
+// the listing to clean.
 void DecodeName(const char *bytes, size_t length, QString &out)
 {
     bool ascii = true;
@@ -42,14 +41,13 @@ void DecodeName(const char *bytes, size_t length, QString &out)
         }
     }
     if (!ascii) {
-        out = ReplaceControlCharacters(QFile::decodeName(QByteArray(bytes, qsizetype(length))));
+        out = QFile::decodeName(QByteArray(bytes, qsizetype(length)));
         return;
     }
     out.resize(qsizetype(length));
     QChar *dest = out.data();
     for (size_t i = 0; i < length; ++i) {
-        const char16_t c = static_cast<unsigned char>(bytes[i]);
-        dest[i] = IsControl(c) ? u'?' : c;
+        dest[i] = char16_t(static_cast<unsigned char>(bytes[i]));
     }
 }
 
@@ -324,18 +322,18 @@ DirectorySearch::DirectorySearch(unsigned workers) : workers_(workers) {}
 
 DirectorySearch::~DirectorySearch() = default;
 
-bool DirectorySearch::findFirst(FindRecord &record, const QByteArray &folder)
+bool DirectorySearch::findFirst(FindRecord &record, int folderFd)
 {
     close();
     error_ = 0;
-    const int fd = ::open(folder.isEmpty() ? "." : folder.constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A descriptor of its own, reading from the folder's first name whoever read before.
+    const int fd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         error_ = errno;
         return false;
     }
 
-    // A folder removed while it was current still opens, and reads as empty: without this
+    // A folder removed since it was opened still opens, and reads as empty: without this
     // its listing would claim an empty folder.
     struct stat here, root;
     const bool known = fstat(fd, &here) == 0;
@@ -416,23 +414,6 @@ unsigned StatusWorkers()
     if (sched_getaffinity(0, sizeof allowed, &allowed) == 0)
         processors = std::min(processors, unsigned(CPU_COUNT(&allowed)));
     return processors > 1 ? processors - 1 : 0;
-}
-
-QString ReplaceControlCharacters(QString name)
-{
-    const qsizetype length = name.size();
-    const QChar *chars = name.constData();
-    qsizetype i = 0;
-    while (i < length && !IsControl(chars[i].unicode()))
-        ++i;
-    if (i == length)
-        return name;
-    QChar *dest = name.data();
-    for (; i < length; ++i) {
-        if (IsControl(dest[i].unicode()))
-            dest[i] = u'?';
-    }
-    return name;
 }
 
 } // namespace tamsoret

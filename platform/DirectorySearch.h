@@ -23,9 +23,9 @@ public:
     DirectorySearch(const DirectorySearch &) = delete;
     DirectorySearch &operator=(const DirectorySearch &) = delete;
 
-    // Opens the folder (the current folder when empty). Returns false when it cannot be
-    // opened or holds no entry; the record is then untouched and there is nothing to close.
-    bool findFirst(FindRecord &record, const QByteArray &folder = {});
+    // Opens the folder of this descriptor. Returns false when it cannot be opened or
+    // holds no entry; the record is then untouched and there is nothing to close.
+    bool findFirst(FindRecord &record, int folderFd);
     // Why the search ended: the system's error number when the folder could not be opened
     // or its names could not be read to the end, 0 when every entry was delivered.
     int error() const { return error_; }
@@ -44,8 +44,5 @@ private:
 // How many threads a search should start beside the caller's on this machine: one less
 // than the processors this process may run on, so none on a single processor.
 unsigned StatusWorkers();
-
-// Replaces every control character (below U+0020, and U+007F) with '?'.
-QString ReplaceControlCharacters(QString name);
 
 } // namespace tamsoret

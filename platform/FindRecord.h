@@ -18,7 +18,7 @@ constexpr quint32 Archive = 0x20;
 
 // One entry as the directory search delivers it.
 struct FindRecord {
-    QString name;          // decoded for display; control characters already replaced by '?'
+    QString name;          // decoded, control characters and all
     QByteArray rawName;    // the name's bytes as stored, for every further system call
     QString alternateName; // the short name; always empty on POSIX file systems
     quint32 attributes = 0;

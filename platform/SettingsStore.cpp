@@ -1,5 +1,7 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/SaveFileFailure.h"
+
 #include "platform/Failure.h"
 
 #include <QDir>
@@ -129,16 +131,9 @@ void QtSettingsStore::SaveSettings(const QString &appName, const QString &sectio
     if (!QDir().mkpath(folder))
         throw Failure(what, fileName, WriteFailureReason(fileName));
     QSaveFile file(fileName);
-    const QString noReason = file.errorString();
     auto fail = [&] {
-        // A failed flush on a full disk leaves the file's own error text unset; the
-        // system's error number still tells.
         const int error = errno;
-        QString reason = file.errorString();
-        if (reason == noReason && error != 0)
-            reason = qt_error_string(error);
-        file.cancelWriting();
-        throw Failure(what, fileName, reason);
+        throw Failure(what, fileName, CancelWriting(file, error));
     };
     if (!file.open(QIODevice::WriteOnly))
         fail();

@@ -1,5 +1,7 @@
 #include "sort/SortEntries.h"
 
+#include "sort/KeySort.h"
+
 #include <vector>
 
 namespace tamsoret {
@@ -34,7 +36,7 @@ void SortEntries(qint32 count, ListingData &data, bool orderAZ, const Collation 
     // An exchange sort that only swaps neighbours out of order is stable, so its result
     // is the stable sort of the current order: equal keys stay as they stand, in both
     // directions, and descending keeps them in the same order as ascending does.
-    keys.arrangeStably(data.EntryOrder.data(), orderAZ, sortKeyAt);
+    ArrangeStably(keys, data.EntryOrder.data(), orderAZ, sortKeyAt);
 }
 
 } // namespace tamsoret

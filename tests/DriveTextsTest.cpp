@@ -67,19 +67,19 @@ protected:
     test::SmallDisk disk{"1m"};
 };
 
-TEST_F(OneMegabyteDisk, Should_TellTheFreeAndTotalSpaceOfTheCurrentFolder)
+TEST_F(OneMegabyteDisk, Should_TellTheFreeAndTotalSpaceOfTheListedFolder)
 {
-    CurrentFolderGuard guard(disk.path());
-    EXPECT_EQ(FreeSpaceText(English), "1,024 kb available from 1,024 kb.");
+    const ListedFolder folder = ListedFolder::open(QFile::encodeName(disk.path()));
+    EXPECT_EQ(FreeSpaceText(folder, English), "1,024 kb available from 1,024 kb.");
     MakeFile(disk.filePath("half"), 512 * 1024);
-    EXPECT_EQ(FreeSpaceText(English), "512 kb available from 1,024 kb.");
+    EXPECT_EQ(FreeSpaceText(folder, English), "512 kb available from 1,024 kb.");
     MakeFile(disk.filePath("more"), 512 * 1024 - 4096);
-    EXPECT_EQ(FreeSpaceText(English), "4,096 b available from 1,024 kb.");
+    EXPECT_EQ(FreeSpaceText(folder, English), "4,096 b available from 1,024 kb.");
     qint64 freeBytes = -1, totalBytes = -1;
-    CurrentDiskSpace(freeBytes, totalBytes);
+    DiskSpace(folder, freeBytes, totalBytes);
     EXPECT_EQ(freeBytes, 4096);
     EXPECT_EQ(totalBytes, 1 << 20);
-    EXPECT_EQ(VolumeLabelText(), "No name");
+    EXPECT_EQ(VolumeLabelText(folder), "No name");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-#include "startup/EnterDirectory.h"
+#include "app/EnterDirectory.h"
 
-#include "platform/CurrentFolder.h"
 #include "tests/TestSupport.h"
 
 #include <QDir>
@@ -37,13 +36,12 @@ protected:
 
     void folders(const QString &relative) { ASSERT_TRUE(QDir(base).mkpath(relative)); }
 
-    // Enters path and returns where that left the process, or a note that it failed.
+    // Opens path and returns the folder it led to, or a note that it failed.
     QString enter(const QString &path)
     {
-        CurrentFolderGuard guard(base);
-        if (!EnterDirectory(path))
-            return QStringLiteral("<failed>");
-        return CurrentFolderPath();
+        const ListedFolder folder = EnterDirectory(path);
+        if (!folder.isValid()) return QStringLiteral("<failed>");
+        return folder.path();
     }
 
     QTemporaryDir dir;
@@ -122,11 +120,7 @@ TEST_F(EnterDirectoryTest, Should_EnterAwkwardlyNamedFolders)
     ASSERT_EQ(mkdir(raw.constData(), 0755), 0);
     const QString decoded = QFile::decodeName(raw);
     EXPECT_TRUE(enter(decoded) != "<failed>");
-    {
-        CurrentFolderGuard guard(base);
-        ASSERT_TRUE(EnterDirectory(decoded));
-        EXPECT_EQ(CurrentFolderBytes(), raw);
-    }
+    EXPECT_EQ(EnterDirectory(decoded).pathBytes(), raw);
     rmdir(raw.constData());
 }
 
@@ -134,13 +128,13 @@ TEST_F(EnterDirectoryTest, LookupName_Should_GiveTheStoredBytes)
 {
     folders("Mixed");
     MakeFile(base + "/file.TXT", 1);
-    CurrentFolderGuard guard(base);
-    EXPECT_EQ(LookupName("Mixed"), "Mixed");
-    EXPECT_EQ(LookupName("MIXED"), "Mixed");
-    EXPECT_EQ(LookupName("File.txt"), "file.TXT");
-    EXPECT_EQ(LookupName("absent"), "");
-    EXPECT_EQ(LookupName(""), "");
-    EXPECT_EQ(LookupName("Mixed/x"), "");
+    const ListedFolder folder = ListedFolder::open(QFile::encodeName(base));
+    EXPECT_EQ(folder.lookupName("Mixed"), "Mixed");
+    EXPECT_EQ(folder.lookupName("MIXED"), "Mixed");
+    EXPECT_EQ(folder.lookupName("File.txt"), "file.TXT");
+    EXPECT_EQ(folder.lookupName("absent"), "");
+    EXPECT_EQ(folder.lookupName(""), "");
+    EXPECT_EQ(folder.lookupName("Mixed/x"), "");
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 // the tester when the tests do not run as root).
 
 #include "platform/Failure.h"
-#include "startup/frmMain.h"
+#include "app/frmMain.h"
 #include "tests/Doubles.h"
 #include "tests/TestSupport.h"
 
@@ -210,8 +210,7 @@ TEST_F(Faults, AFolderRemovedAfterStartUp_IsReportedWhenWritingAFile_AndNothingI
     const RunResult run = RunListing(
         folder, out, [&] { ASSERT_TRUE(QDir(listed.path()).rmdir(QStringLiteral("Old photos"))); });
     ASSERT_EQ(run.messages.size(), 1);
-    EXPECT_EQ(run.messages[0], Message(QStringLiteral("Cannot return to the listed folder"), folder,
-                                       qt_error_string(ENOENT)));
+    EXPECT_EQ(run.messages[0], Message(CannotRead, folder, qt_error_string(ENOENT)));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(FilesIn(outputs.path()).isEmpty());
 }

@@ -47,7 +47,7 @@ TEST(ListingFile, EntryLinesAreEntryLineInWindows1252ForEveryColumnChoice)
     ListingSources fixed;
     fixed.now = [] { return LocalDateTime{2026, 12, 7, 14, 5, 30, 1}; };
     fixed.volumeLabelText = [] { return QStringLiteral("No name"); };
-    fixed.currentFolder = [] { return QStringLiteral("/data"); };
+    fixed.folderPath = [] { return QStringLiteral("/data"); };
     fixed.freeSpaceText = [] { return QStringLiteral("1 Gb available from 2 Gb."); };
     const LocaleFormat locale = LocaleFormat::fromLocale(QLocale::c());
 

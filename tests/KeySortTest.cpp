@@ -1,3 +1,4 @@
+#include "sort/KeySort.h"
 #include "platform/Collation.h"
 #include "sort/SortEntries.h"
 
@@ -144,7 +145,7 @@ TEST_P(KeySort, OrdersAsAStableSortByTheCollatorDoes)
             const int r = collator.compare(texts[size_t(a)], texts[size_t(b)]);
             return ascending ? r < 0 : r > 0;
         });
-        const std::vector<qint32> order = keys.stableOrder(ascending, [&](size_t i) {
+        const std::vector<qint32> order = StableOrder(keys, ascending, [&](size_t i) {
             return latin1[i].isNull()
                        ? KeyText(texts[i])
                        : KeyText(reinterpret_cast<const uchar *>(latin1[i].constData()),

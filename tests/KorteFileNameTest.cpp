@@ -1,5 +1,5 @@
 #include "platform/Twips.h"
-#include "startup/KorteFileName.h"
+#include "app/KorteFileName.h"
 
 #include <QFontMetricsF>
 #include <gtest/gtest.h>

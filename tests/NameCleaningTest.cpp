@@ -72,4 +72,15 @@ TEST(NiceCase, Should_NotSplitASurrogatePair_When_Cutting)
     EXPECT_TRUE(nice.back().isLowSurrogate());
 }
 
+TEST(ReplaceControlCharacters, Should_ReplaceEveryControlCharacterAndNothingElse)
+{
+    EXPECT_EQ(ReplaceControlCharacters(QStringLiteral("a\tb\rc\x1f"
+                                                      "d\x7f"
+                                                      "e")),
+              "a?b?c?d?e");
+    EXPECT_EQ(ReplaceControlCharacters(QString(QChar(0)) + "x"), "?x");
+    EXPECT_EQ(ReplaceControlCharacters(QStringLiteral("plain ~ é €")),
+              QStringLiteral("plain ~ é €"));
+}
+
 } // namespace

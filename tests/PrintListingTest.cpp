@@ -82,7 +82,7 @@ struct PrintFixture {
         ListingSources sources;
         sources.now = [] { return LocalDateTime{2026, 12, 7, 14, 5, 0, 1}; };
         sources.volumeLabelText = [] { return QStringLiteral("No name"); };
-        sources.currentFolder = [] { return QStringLiteral("/home/ann"); };
+        sources.folderPath = [] { return QStringLiteral("/home/ann"); };
         sources.freeSpaceText = [] { return QStringLiteral("1 kb available from 2 kb."); };
         const ListingInput input{data, static_cast<qint32>(data.Entries.size()), options, locale,
                                  sources};

@@ -2,8 +2,9 @@
 // refuse jobs or remove. The queue is made the default through LPDEST, so the machine's
 // default printer and the jobs of other programs are left alone.
 
+#include "output/PaintedPageSurface.h"
 #include "platform/Failure.h"
-#include "platform/QtPageSurface.h"
+#include "platform/PrinterDevice.h"
 #include "tests/TestSupport.h"
 
 #include <QCoreApplication>
@@ -152,7 +153,9 @@ TEST_F(PrinterFaults, AJobThatFailsPartWayIsNeverSentAndLeavesNoSpoolFile)
         // The writer throws here; the surface goes without its job being ended.
     }
     EXPECT_EQ(JobCount(), 0);
-    EXPECT_EQ(QDir::temp().entryList({QStringLiteral("tamsoret-*.job")}), before);
+    // Other tests may print at the same time: only a spool file of this job counts.
+    for (const QString &left : QDir::temp().entryList({QStringLiteral("tamsoret-*.job")}))
+        EXPECT_TRUE(before.contains(left)) << left.toStdString();
 }
 
 TEST_F(PrinterFaults, MeasuringOnAStoppedQueueStillWorks)

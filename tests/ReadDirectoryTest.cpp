@@ -65,8 +65,8 @@ protected:
 
     qint32 read(const QString &filter, ScanSwitches switches = {}, qint16 orderBy = OrderByName)
     {
-        CurrentFolderGuard guard(dir.path());
-        return ReadDirectory(filter, switches, data, orderBy, English);
+        return ReadDirectory(ListedFolder::open(QFile::encodeName(dir.path())), filter, switches,
+                             data, orderBy, English);
     }
 
     QTemporaryDir dir;
@@ -293,14 +293,14 @@ TEST_F(ReadDirectoryTest, Should_RefuseAnInvalidFilter_BeforeReadingAnything)
 
 TEST_F(ReadDirectoryTest, Should_Fail_NamingTheFolder_When_ItIsGone)
 {
-    // A folder removed while current still opens and reads as empty; listing it as an
+    // A folder removed while held still opens and reads as empty; listing it as an
     // empty folder would report a failure as a success.
     folder("gone");
     data.SummaryText = "earlier";
-    CurrentFolderGuard guard(dir.filePath("gone"));
+    const ListedFolder gone = ListedFolder::open(QFile::encodeName(dir.filePath("gone")));
     ASSERT_TRUE(QDir(dir.path()).rmdir("gone"));
     try {
-        ReadDirectory("*.*", {}, data, OrderByName, English);
+        ReadDirectory(gone, "*.*", {}, data, OrderByName, English);
         ADD_FAILURE() << "no failure for a removed folder";
     } catch (const Failure &failure) {
         EXPECT_EQ(failure.whatFailed(), "Cannot read the folder");
@@ -323,15 +323,15 @@ TEST_F(ReadDirectoryTest, Should_Fail_NamingTheFolder_When_ItCannotBeRead)
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        if (chdir(QFile::encodeName(dir.filePath("closed")).constData()) != 0 ||
-            (test::UnprivilegedIsNobody() &&
-             (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
-              setuid(nobody->pw_uid) != 0)))
+        const ListedFolder closed = ListedFolder::open(QFile::encodeName(dir.filePath("closed")));
+        if (!closed.isValid() || (test::UnprivilegedIsNobody() &&
+                                  (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
+                                   setuid(nobody->pw_uid) != 0)))
             _exit(10);
         ListingData scan;
         scan.SummaryText = "earlier";
         try {
-            ReadDirectory("*.*", {}, scan, OrderByName, English);
+            ReadDirectory(closed, "*.*", {}, scan, OrderByName, English);
         } catch (const Failure &failure) {
             const bool named = failure.whatFailed() == "Cannot read the folder" &&
                                failure.on() == dir.filePath("closed") &&

@@ -59,13 +59,13 @@ protected:
     QStringList Listing(const ListOptions &options, const QString &filter = QStringLiteral("*.*"),
                         ScanSwitches switches = {})
     {
-        test::CurrentFolderGuard inside(folder_);
-        const qint32 count = ReadDirectory(filter, switches, data_, options.OrderBy, locale_);
+        const qint32 count = ReadDirectory(ListedFolder::open(QFile::encodeName(folder_)), filter,
+                                           switches, data_, options.OrderBy, locale_);
         if (count > 1) SortEntries(count, data_, options.OrderAZ, collation_);
         ListingSources fixed;
         fixed.now = [] { return LocalDateTime{2026, 12, 7, 14, 5, 30, 1}; };
         fixed.volumeLabelText = [] { return QStringLiteral("[Work 98]"); };
-        fixed.currentFolder = [] { return QStringLiteral("/home/ann/Letters"); };
+        fixed.folderPath = [] { return QStringLiteral("/home/ann/Letters"); };
         fixed.freeSpaceText = [] { return QStringLiteral("41 Gb available from 249 Gb."); };
         bytes_ = ListingFileBytes(ListingInput{data_, count, options, locale_, fixed});
         QStringDecoder fromWindows1252("windows-1252");
@@ -329,12 +329,15 @@ TEST_F(WholeListing, EachColumnSwitch)
     }
 }
 
-TEST(ListingSourcesOfTheSystem, ReadTheClockAndTheCurrentFolder)
+TEST(ListingSourcesOfTheSystem, ReadTheClockAndTheListedFolder)
 {
     QTemporaryDir dir;
-    test::CurrentFolderGuard inside(dir.path());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("before"));
+    const ListedFolder folder = ListedFolder::open(QFile::encodeName(dir.filePath("before")));
     const LocaleFormat locale = LocaleFormat::fromLocale(QLocale::c());
-    const ListingSources sources = ListingSources::system(locale);
+    const ListingSources sources = ListingSources::system(folder, locale);
+    // The folder's path as it stands when the listing is made.
+    ASSERT_TRUE(QDir(dir.path()).rename("before", "after\tnow"));
 
     const QDateTime before = QDateTime::currentDateTime();
     const LocalDateTime now = sources.now();
@@ -346,7 +349,7 @@ TEST(ListingSourcesOfTheSystem, ReadTheClockAndTheCurrentFolder)
     EXPECT_EQ(now.dayOfWeek, read.date().dayOfWeek() % 7);
 
     const QString line1 =
-        ListingHeader(now, locale, sources.volumeLabelText(), sources.currentFolder())[0];
+        ListingHeader(now, locale, sources.volumeLabelText(), sources.folderPath())[0];
     static const QRegularExpression heading(QStringLiteral(
         "^Tamsoret - (Sun|Mon|Tues|Wednes|Thurs|Fri|Satur)day [1-9][0-9]? (January|February|March|"
         "April|May|June|July|August|September|October|November|December) [0-9]{4}  "
@@ -356,7 +359,7 @@ TEST(ListingSourcesOfTheSystem, ReadTheClockAndTheCurrentFolder)
                                    .arg(now.hour, 2, 10, QChar(u'0'))
                                    .arg(now.minute, 2, 10, QChar(u'0'))));
 
-    EXPECT_EQ(sources.currentFolder(), QDir::currentPath());
+    EXPECT_EQ(sources.folderPath(), dir.filePath("after?now"));
     static const QRegularExpression label(QStringLiteral("^(No name|\\[.+\\])$"));
     EXPECT_TRUE(label.match(sources.volumeLabelText()).hasMatch());
     static const QRegularExpression freeSpace(

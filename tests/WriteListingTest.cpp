@@ -30,7 +30,7 @@ struct Fixture
             calls << QStringLiteral("label");
             return QStringLiteral("No name");
         };
-        sources.currentFolder = [this] {
+        sources.folderPath = [this] {
             calls << QStringLiteral("folder");
             return QStringLiteral("/home/ann/Letters");
         };

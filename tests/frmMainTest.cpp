@@ -1,6 +1,6 @@
 #include "platform/Failure.h"
 #include "platform/Twips.h"
-#include "startup/frmMain.h"
+#include "app/frmMain.h"
 #include "tests/TestSupport.h"
 
 #include <QApplication>
@@ -16,7 +16,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace tamsoret;
 using tamsoret::test::CurrentFolderGuard;
@@ -270,7 +275,8 @@ TEST_F(MainWindowTest, ShowsTheListedFolderAndTheStartupFolderGoesToTheSaveDialo
     EXPECT_TRUE(shown == folder.path() || (shown.startsWith("/.../") &&
                                            folder.path().endsWith(shown.mid(4))))
         << shown.toStdString();
-    EXPECT_EQ(QDir::currentPath(), folder.path());
+    // The listed folder is held, not entered: the process stays where it started.
+    EXPECT_EQ(QDir::currentPath(), QDir::tempPath());
 }
 
 TEST_F(MainWindowTest, AMissingFolderShowsTheUsageMessageAndLoadsNoOptions)
@@ -316,7 +322,8 @@ TEST_F(MainWindowTest, AFileRunShowsEachStageAndWritesTheListing)
     const QByteArray text = test::ReadAll(out); // written under exactly the name typed
     EXPECT_TRUE(text.startsWith("Tamsoret - "));
     EXPECT_TRUE(text.contains("4 file(s), 300 b \r\n")); // ".." and the three files
-    EXPECT_EQ(QDir::currentPath(), folder.path());
+    // The listed folder is held, not entered: the process stays where it started.
+    EXPECT_EQ(QDir::currentPath(), QDir::tempPath());
 }
 
 TEST_F(MainWindowTest, ANameEndingInPdfInAnyCaseGetsThePrintedPageAsAPdfFile)
@@ -368,7 +375,8 @@ TEST_F(MainWindowTest, CancellingTheSaveDialogReturnsToIdleReadyForAnotherOK)
     EXPECT_TRUE(ended.isEmpty());
     EXPECT_TRUE(window->chkFile->isChecked());
     EXPECT_TRUE(state.OutputFileName.isEmpty());
-    EXPECT_EQ(QDir::currentPath(), folder.path());
+    // The listed folder is held, not entered: the process stays where it started.
+    EXPECT_EQ(QDir::currentPath(), QDir::tempPath());
 
     window->cmdOK->click();
     EXPECT_EQ(dialogs.saveCalls, 2);
@@ -393,6 +401,52 @@ TEST_F(MainWindowTest, ASecondOKOrCancelDuringTheRunIsIgnored)
     ASSERT_EQ(ended.size(), 1);
     EXPECT_EQ(window->exitCode(), 0);
     EXPECT_TRUE(QFile::exists(outputs.filePath("once.txt")));
+}
+
+TEST_F(MainWindowTest, KeepsDrawingItselfDuringASlowRunWhileItsInputIsIgnored)
+{
+    ASSERT_TRUE(load());
+    showAndActivate();
+    // The scan waits on the run's thread until the window has been tried.
+    std::atomic<bool> tried{false};
+    services.stageObserver = [&tried](ListingStage stage) {
+        for (int i = 0; stage == ListingStage::Reading && !tried && i < 1000; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    window->installEventFilter(&counter);
+    QSignalSpy ended(window.get(), &frmMain::programEnded);
+    bool paintedMeanwhile = false;
+    bool openMeanwhile = false;
+    QTimer::singleShot(50, window.get(), [&] {
+        const int before = counter.paints;
+        window->update();
+        QTest::qWait(100);
+        paintedMeanwhile = counter.paints > before;
+        QTest::mouseClick(window->cmdCancel, Qt::LeftButton);
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        window->cmdOK->click();
+        window->cmdOpt->click();
+        window->close();
+        QTest::qWait(50);
+        openMeanwhile = window->isVisible() && ended.isEmpty();
+        tried = true;
+    });
+    window->cmdOK->click();
+    EXPECT_TRUE(paintedMeanwhile);
+    EXPECT_TRUE(openMeanwhile);
+    EXPECT_EQ(recordedCaptions(), QStringList({"Reading ...", "Sorting ...", "Printing ..."}));
+    EXPECT_EQ(printers.jobs, 1);
+    ASSERT_EQ(ended.size(), 1);
+    EXPECT_EQ(window->exitCode(), 0);
 }
 
 TEST_F(MainWindowTest, EscapeAndCancelEndTheProgramWithNothingWritten)

@@ -1,7 +1,7 @@
-#include "options/frmOpt.h"
+#include "app/frmOpt.h"
 
 #include "options/Settings.h"
-#include "platform/QtPageSurface.h"
+#include "output/PaintedPageSurface.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "tests/Doubles.h"
@@ -509,7 +509,6 @@ TEST(frmOpt, AChosenFontTakesEffectAtOnceAndIsSavedOnlyByOK)
     // Shown on the installed face the listing prints in, not on a name the dialog lacks.
     EXPECT_EQ(o.dialogs.fontShownWith.name,
               QFontInfo(QFont(QStringLiteral("Courier New"))).family());
-    EXPECT_EQ(o.CD.Flags, 3);
     EXPECT_EQ(o.CD.Font.name, QStringLiteral("Arial"));
     EXPECT_EQ(o.CD.Font.size, 12.0f);
     EXPECT_EQ(w->lblFont->text(), QStringLiteral("Arial, 12 pts"));

@@ -80,7 +80,7 @@ for case in "${cases[@]}"; do
     # The first queue is the default already; naming it again in LPDEST hides it from Qt.
     [ "$where" = "$edged" ] && lpdest=("LPDEST=$edged")
     # The options window's right margin, default font and margins, all columns shown.
-    options=$(env "${lpdest[@]}" QT_QPA_PLATFORM=offscreen "$(e2e_build_dir "$program")/tests/options_tests" \
+    options=$(env "${lpdest[@]}" QT_QPA_PLATFORM=offscreen "$(e2e_build_dir "$program")/tests/app_tests" \
       --gtest_filter=frmOpt.RightMarginOnTheRealDefaultPrinter 2>&1) || e2e_fail "$where: $options"
     grep -q "right margin ${page[9]} mm" <<<"$options" || e2e_fail "$where: $options"
     stamp="$E2E_TMP/stamp-$where"

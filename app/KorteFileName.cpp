@@ -1,4 +1,4 @@
-#include "startup/KorteFileName.h"
+#include "app/KorteFileName.h"
 
 namespace tamsoret {
 

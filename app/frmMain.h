@@ -1,15 +1,19 @@
 #pragma once
 
+#include "app/ProgramState.h"
 #include "platform/Collation.h"
 #include "platform/CommonDialog.h"
+#include "platform/ListedFolder.h"
 #include "platform/LocaleFormat.h"
 #include "platform/MessageBox.h"
 #include "platform/PageSurface.h"
 #include "platform/SettingsStore.h"
-#include "startup/ProgramState.h"
+#include "run/ListingRun.h"
 
 #include <QDialog>
 #include <QPointer>
+
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -27,6 +31,9 @@ struct MainWindowServices {
     SettingsStore &store;
     LocaleFormat locale;
     Collation collation;
+    // Told each stage of a run as it begins, on the run's own thread; tests slow the run
+    // with it.
+    std::function<void(ListingStage)> stageObserver = {};
 };
 
 // The main window: the folder, the filter and switches of one listing run, OK, Cancel
@@ -83,13 +90,14 @@ private:
     void buildControls();
     void setBusyCaption(const QString &caption);
     void listingRun();
+    void runOffThread(const ListingRequest &request);
     void endProgram(int exitCode);
     void txtFilter_GotFocus();
 
     ProgramState &state_;
     MainWindowServices &services_;
     QPointer<QDialog> optionsWindow_;
-    QString listedFolder_;
+    ListedFolder folder_;
     bool running_ = false;
     bool ending_ = false;
     int exitCode_ = 0;

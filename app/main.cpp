@@ -1,11 +1,11 @@
+#include "app/EnterDirectory.h"
+#include "app/frmMain.h"
+#include "output/PaintedPageSurface.h"
 #include "platform/CommonDialog.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
-#include "platform/QtPageSurface.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
-#include "startup/EnterDirectory.h"
-#include "startup/frmMain.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,4 @@
-#include "startup/EnterDirectory.h"
-
-#include "platform/CurrentFolder.h"
+#include "app/EnterDirectory.h"
 
 namespace tamsoret {
 
@@ -11,24 +9,21 @@ QString CommandLineText(const QStringList &arguments)
     return arguments.mid(1).join(u' ');
 }
 
-bool EnterDirectory(const QString &path)
+ListedFolder EnterDirectory(const QString &path)
 {
     // Only a full path names a folder: a relative one would depend on where the program
     // happened to be started, and a quoted one is not a path at all.
-    if (!path.startsWith(u'/'))
-        return false;
-    if (!ChangeFolder(QByteArrayLiteral("/")))
-        return false;
-    // Names are case-sensitive here, so each folder is entered under the name it is
+    if (!path.startsWith(u'/')) return {};
+    ListedFolder folder = ListedFolder::open(QByteArrayLiteral("/"));
+    // Names are case-sensitive here, so each folder is opened under the name it is
     // stored with, found exactly or else without regard to case. The path is taken whole:
     // a cut path could lead into a different folder than the one asked for.
     const QStringList components = path.split(u'/', Qt::SkipEmptyParts);
     for (const QString &component : components) {
-        const QByteArray stored = LookupName(component);
-        if (stored.isEmpty() || !ChangeFolder(stored))
-            return false;
+        if (!folder.isValid()) return {};
+        folder = folder.openAt(folder.lookupName(component));
     }
-    return true;
+    return folder;
 }
 
 } // namespace tamsoret

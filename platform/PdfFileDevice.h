@@ -1,28 +1,27 @@
 #pragma once
 
-#include "platform/QtPageSurface.h"
+#include "platform/PageDevice.h"
 
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <memory>
+
 namespace tamsoret {
 
-// A PDF file as a page surface: the printed listing's page on a sheet without unprintable
-// edges, in the font embedded, its text kept as text. The file appears complete, at
-// endJob, or not at all; an existing file of that name is replaced only then.
-class PdfPageSurface : public PaintedPageSurface
+// A PDF file: a sheet without unprintable edges, the font embedded, the text kept as
+// text. The file appears complete, at the end of the job, or not at all; an existing file
+// of that name is replaced only then.
+class PdfFileDevice : public PageDevice
 {
 public:
     // Throws Failure, naming the file and the system's reason, when it cannot be created.
-    PdfPageSurface(const QString &fileName, const QString &title, const QPageSize &paper);
-    ~PdfPageSurface() override;
+    PdfFileDevice(const QString &fileName, const QString &title, const QPageSize &paper);
 
-    void endJob() override;
-
-protected:
-    QPagedPaintDevice &device() const override { return *writer_; }
-    void beginJob() override;
+    QPagedPaintDevice &device() override { return *writer_; }
+    void beginJob() override {}
+    void endJob(bool painted) override;
     [[noreturn]] void fail(const QString &reason) const override;
 
 private:
@@ -30,7 +29,6 @@ private:
 
     QSaveFile file_;
     std::unique_ptr<QPdfWriter> writer_;
-    QString noReason_;
 };
 
 // The sheet a listing saved as PDF is laid out on: the default printer's paper when there

@@ -1,21 +1,18 @@
-#include "startup/frmMain.h"
+#include "app/frmMain.h"
 
-#include "listing/ReadDirectory.h"
+#include "app/EnterDirectory.h"
+#include "app/KorteFileName.h"
+#include "app/frmOpt.h"
+#include "listing/NameCleaning.h"
 #include "options/Settings.h"
-#include "options/frmOpt.h"
-#include "output/PrintListing.h"
-#include "output/WriteListing.h"
-#include "platform/CurrentFolder.h"
 #include "platform/Failure.h"
-#include "platform/PdfPageSurface.h"
 #include "platform/Twips.h"
-#include "sort/SortEntries.h"
-#include "startup/EnterDirectory.h"
-#include "startup/KorteFileName.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QFrame>
@@ -25,13 +22,66 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cerrno>
+#include <exception>
+#include <thread>
 
 namespace tamsoret {
 
 namespace {
 
 const QString AppTitle = QStringLiteral("Tamsoret");
+
+} // namespace
+
+namespace {
+
+QString BusyCaption(ListingStage stage)
+{
+    switch (stage) {
+    case ListingStage::Reading:
+        return QStringLiteral("Reading ...");
+    case ListingStage::Sorting:
+        return QStringLiteral("Sorting ...");
+    case ListingStage::Writing:
+        return QStringLiteral("Writing ...");
+    case ListingStage::Printing:
+        return QStringLiteral("Printing ...");
+    }
+    return {};
+}
+
+// Swallows the keys, clicks and wheel turns meant for one window and its children for as
+// long as it lives; painting and the window system's own events pass.
+class InputBlocker : public QObject
+{
+public:
+    explicit InputBlocker(QWidget *window) : window_(window) { qApp->installEventFilter(this); }
+    ~InputBlocker() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::InputMethod: {
+            QWidget *widget = qobject_cast<QWidget *>(watched);
+            return widget && (widget == window_ || window_->isAncestorOf(widget));
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget *window_;
+};
 
 } // namespace
 
@@ -126,14 +176,13 @@ void frmMain::buildControls()
 
 bool frmMain::Form_Load(const QString &commandLine)
 {
-    CD.InitDir = CurrentFolderPath();
-    if (!EnterDirectory(commandLine)) {
+    CD.InitDir = QDir::currentPath();
+    folder_ = EnterDirectory(commandLine);
+    if (!folder_.isValid()) {
         services_.messages.show(nullptr, AppTitle, UsageMessageText(), MessageIcon::Warning);
         return false;
     }
-    // Kept only to name the folder in a message should it vanish before the run.
-    listedFolder_ = CurrentFolderPath();
-    lblDir->setText(KorteFileName(listedFolder_));
+    lblDir->setText(KorteFileName(ReplaceControlCharacters(folder_.path())));
     const QStringList problems = LoadSettings(services_.store, state_.Options, CD.Font);
     for (const QString &problem : problems)
         services_.messages.show(nullptr, AppTitle, problem, MessageIcon::Warning);
@@ -169,7 +218,6 @@ void frmMain::txtFilter_GotFocus()
 void frmMain::setBusyCaption(const QString &caption)
 {
     cmdBusy->setText(caption);
-    // Drawn at once: between the stages no other window event is handled.
     cmdBusy->repaint();
     emit busyCaptionChanged(caption);
 }
@@ -199,55 +247,61 @@ void frmMain::cmdOK_Click()
 
 void frmMain::listingRun()
 {
+    ListingRequest request;
+    request.folder = folder_;
+    request.filter = txtFilter->text();
+    request.switches = ScanSwitches{chkDir->isChecked(), chkHidden->isChecked()};
+    request.options = state_.Options;
+    request.font = CD.Font;
     if (chkFile->isChecked()) {
-        const QByteArray noted = CurrentFolderBytes();
-        CD.Flags = 4;
-        const bool chosen = CD.ShowSave(this);
-        // Whatever the dialog did to the current folder, the listed folder is current again.
-        if (!ChangeFolder(noted))
-            throw Failure(QStringLiteral("Cannot return to the listed folder"), listedFolder_,
-                          qt_error_string(errno));
-        if (!chosen) {
+        if (!CD.ShowSave(this)) {
             running_ = false;
             return;
         }
         state_.OutputFileName = CD.FileName;
+        request.outputFileName = state_.OutputFileName;
+        request.destination = FileDestination(request.outputFileName);
     }
 
     cmdBusy->show();
     cmdBusy->raise();
     cmdOpt->raise();
-    // The one point of the run where window events are handled; a second OK, Cancel or
-    // the close box arriving here finds the run busy and is ignored. The save dialog may
-    // just have left the screen: wait until the window system has taken it away, then paint
-    // the whole window, or it would show the dialog's remains until the run ends.
+    // The save dialog may just have left the screen: wait until the window system has
+    // taken it away, then paint the whole window, or it would show the dialog's remains.
     QGuiApplication::sync();
     QCoreApplication::processEvents();
     repaint();
 
-    setBusyCaption(QStringLiteral("Reading ..."));
-    const ScanSwitches switches{chkDir->isChecked(), chkHidden->isChecked()};
-    const qint32 count = ReadDirectory(txtFilter->text(), switches, state_.Listing,
-                                       state_.Options.OrderBy, services_.locale);
-
-    setBusyCaption(QStringLiteral("Sorting ..."));
-    if (count > 1)
-        SortEntries(count, state_.Listing, state_.Options.OrderAZ, services_.collation);
-
-    const ListingInput input{state_.Listing, count, state_.Options, services_.locale,
-                             ListingSources::system(services_.locale)};
-    if (chkFile->isChecked()) {
-        setBusyCaption(QStringLiteral("Writing ..."));
-        if (IsPdfFileName(state_.OutputFileName))
-            WritePdfListing(state_.OutputFileName, input, CD.Font, ListingPaper());
-        else
-            WriteListing(state_.OutputFileName, input);
-    } else {
-        setBusyCaption(QStringLiteral("Printing ..."));
-        std::unique_ptr<PageSurface> printer = services_.printers.defaultPrinter();
-        PrintListing(*printer, input, CD.Font);
-    }
+    runOffThread(request);
     endProgram(0);
+}
+
+void frmMain::runOffThread(const ListingRequest &request)
+{
+    // The run works on a thread of its own while this one goes on drawing the window and
+    // answering the window system, so that a long run is never taken for a hung program.
+    // Input meanwhile is swallowed, as if the window were not listening.
+    InputBlocker blocker(this);
+    QEventLoop loop;
+    std::exception_ptr failure;
+    const ListingEnvironment environment{services_.printers, services_.locale, services_.collation};
+    const auto onStage = [this](ListingStage stage) {
+        if (services_.stageObserver) services_.stageObserver(stage);
+        QMetaObject::invokeMethod(
+            this, [this, stage] { setBusyCaption(BusyCaption(stage)); }, Qt::QueuedConnection);
+    };
+    std::thread worker([&] {
+        try {
+            RunListing(request, environment, state_.Listing, onStage);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        // Queued behind the captions, so that each is shown before the run counts as done.
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    if (failure) std::rethrow_exception(failure);
 }
 
 void frmMain::endProgram(int exitCode)

@@ -1,4 +1,6 @@
-#include "options/frmOpt.h"
+#include "app/frmOpt.h"
+
+#include "output/ListingColumns.h"
 
 #include "options/Settings.h"
 #include "platform/Failure.h"
@@ -23,14 +25,6 @@ namespace tamsoret {
 namespace {
 
 const QString WindowTitle = QStringLiteral("Tamsoret options");
-
-// Characters per shown column: the widths of the listing's column titles, so that the sum
-// is the length of the title line.
-constexpr int NameChars = 27;
-constexpr int DosChars = 14;
-constexpr int SizeChars = 11;
-constexpr int TimeChars = 16;
-constexpr int AttrChars = 10;
 
 // A selection this long covers the whole of any margin a user types.
 constexpr int SelectionLength = 255;
@@ -251,18 +245,14 @@ void frmOpt::UpdateRightMargin()
     printer_->setFontSize(ctx_.CD.Font.size);
     printer_->setUnitMillimetres();
 
-    int n = 0;
-    if (chkName->isChecked())
-        n += NameChars;
-    if (chkDOS->isChecked())
-        n += DosChars;
-    if (chkSize->isChecked())
-        n += SizeChars;
-    if (chkTime->isChecked())
-        n += TimeChars;
-    if (chkAttr->isChecked())
-        n += AttrChars;
-    const double columns = printer_->textWidth(QString(n, u'o'));
+    // As wide as the title line of the columns ticked.
+    ListOptions shown;
+    shown.ShowName = chkName->isChecked();
+    shown.ShowDOS = chkDOS->isChecked();
+    shown.ShowSize = chkSize->isChecked();
+    shown.ShowTime = chkTime->isChecked();
+    shown.ShowAttr = chkAttr->isChecked();
+    const double columns = printer_->textWidth(QString(TitleLineWidth(shown), u'o'));
     const double left = LeadingNumber(txtLeft->text());
 
     const double right = std::floor(printer_->printableWidth() - columns - left);
@@ -306,7 +296,6 @@ void frmOpt::txtLeft_Change()
 
 void frmOpt::cmdFont_Click()
 {
-    ctx_.CD.Flags = 3; // screen and printer fonts
     // The component's font changes the moment the dialog is confirmed, so a later listing
     // uses it even when this window is cancelled.
     if (!ctx_.CD.ShowFont(this))

@@ -1,6 +1,7 @@
-#include "platform/PdfPageSurface.h"
+#include "platform/PdfFileDevice.h"
 
 #include "platform/Failure.h"
+#include "platform/SaveFileFailure.h"
 
 #include <QPrinterInfo>
 
@@ -17,12 +18,10 @@ const QString WriteFailure = QStringLiteral("Cannot write the listing file");
 
 } // namespace
 
-PdfPageSurface::PdfPageSurface(const QString &fileName, const QString &title,
-                               const QPageSize &paper)
-    : file_(fileName), noReason_(file_.errorString())
+PdfFileDevice::PdfFileDevice(const QString &fileName, const QString &title, const QPageSize &paper)
+    : file_(fileName)
 {
-    if (!file_.open(QIODevice::WriteOnly))
-        failWriting();
+    if (!file_.open(QIODevice::WriteOnly)) failWriting();
     errno = 0;
     writer_ = std::make_unique<QPdfWriter>(&file_);
     writer_->setTitle(title);
@@ -33,45 +32,22 @@ PdfPageSurface::PdfPageSurface(const QString &fileName, const QString &title,
         QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
-PdfPageSurface::~PdfPageSurface()
-{
-    // A listing that failed part-way: the painter lets go of the writer before it goes,
-    // and the file, never committed, takes its temporary with it.
-    if (painter_.isActive())
-        painter_.end();
-}
-
-void PdfPageSurface::fail(const QString &reason) const
+void PdfFileDevice::fail(const QString &reason) const
 {
     throw Failure(WriteFailure, file_.fileName(), reason);
 }
 
-void PdfPageSurface::failWriting()
+void PdfFileDevice::failWriting()
 {
-    // A write that fails on a full disk leaves the file's own error text unset; the
-    // system's error number still tells why.
     const int error = errno;
-    QString reason = file_.errorString();
-    if (reason == noReason_ && error != 0)
-        reason = qt_error_string(error);
-    file_.cancelWriting();
-    PdfPageSurface::fail(reason);
+    PdfFileDevice::fail(CancelWriting(file_, error));
 }
 
-void PdfPageSurface::beginJob()
+void PdfFileDevice::endJob(bool painted)
 {
-    if (!painter_.isActive())
-        beginPainting();
-}
-
-void PdfPageSurface::endJob()
-{
-    beginJob();
     // The writer does not check its writes; the file remembers the first that failed.
-    if (!painter_.end() || file_.error() != QFileDevice::NoError)
-        failWriting();
-    if (!file_.flush() || !file_.commit())
-        failWriting();
+    if (!painted || file_.error() != QFileDevice::NoError) failWriting();
+    if (!file_.flush() || !file_.commit()) failWriting();
 }
 
 QPageSize LocalePaper()
@@ -79,8 +55,7 @@ QPageSize LocalePaper()
     const QPageSize a4(QPageSize::A4);
 #ifdef __GLIBC__ // the paper items are glibc's
     const locale_t locale = newlocale(LC_PAPER_MASK, "", locale_t(0));
-    if (!locale)
-        return a4;
+    if (!locale) return a4;
     // glibc hands these numbers (millimetres) over in the place of a string pointer, as
     // the first member of a union with it.
     auto number = [locale](nl_item item) {
@@ -92,8 +67,7 @@ QPageSize LocalePaper()
     const unsigned int w = number(_NL_PAPER_WIDTH);
     const unsigned int h = number(_NL_PAPER_HEIGHT);
     freelocale(locale);
-    if (w == 0 || h == 0 || w > 10000 || h > 10000)
-        return a4;
+    if (w == 0 || h == 0 || w > 10000 || h > 10000) return a4;
     // Within a few points of a standard size, that size: Letter is 216 × 279 in the locale.
     return QPageSize(QSizeF(w, h), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
 #else
@@ -104,8 +78,7 @@ QPageSize LocalePaper()
 QPageSize ListingPaper()
 {
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (!printer.isNull() && printer.defaultPageSize().isValid())
-        return printer.defaultPageSize();
+    if (!printer.isNull() && printer.defaultPageSize().isValid()) return printer.defaultPageSize();
     return LocalePaper();
 }
 

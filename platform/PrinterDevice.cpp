@@ -1,9 +1,8 @@
-#include "platform/QtPageSurface.h"
+#include "platform/PrinterDevice.h"
 
 #include "platform/Failure.h"
 
 #include <QDir>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPrinterInfo>
 
@@ -35,8 +34,8 @@ QString StateMessage(const cups_dest_t *dest)
         ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 1,
                       nullptr, wanted);
         if (ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/")) {
-            if (ipp_attribute_t *text = ippFindAttribute(response, "printer-state-message",
-                                                         IPP_TAG_TEXT))
+            if (ipp_attribute_t *text =
+                    ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
                 message = QString::fromUtf8(ippGetString(text, 0, nullptr)).trimmed();
             ippDelete(response);
         }
@@ -68,7 +67,8 @@ QString PrinterRefusal(const QString &printerName)
     const char *accepting = Option(dest, "printer-is-accepting-jobs");
     const char *state = Option(dest, "printer-state");
     if (accepting && qstrcmp(accepting, "false") == 0)
-        refusal = WithMessage(QStringLiteral("The printer does not accept jobs"), StateMessage(dest));
+        refusal =
+            WithMessage(QStringLiteral("The printer does not accept jobs"), StateMessage(dest));
     else if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
         refusal = WithMessage(QStringLiteral("The printer is stopped"), StateMessage(dest));
     cupsFreeDests(1, dest);
@@ -85,88 +85,10 @@ QString DefaultPrinterName()
     return QPrinterInfo::defaultPrinter().printerName();
 }
 
-PaintedPageSurface::PaintedPageSurface()
-{
-    font_ = QFont(QStringLiteral("Courier New"));
-    font_.setPointSizeF(10);
-}
-
-void PaintedPageSurface::setFontName(const QString &name)
-{
-    font_.setFamily(name);
-    if (painter_.isActive())
-        painter_.setFont(font_);
-}
-
-void PaintedPageSurface::setFontSize(float points)
-{
-    if (points > 0)
-        font_.setPointSizeF(points);
-    if (painter_.isActive())
-        painter_.setFont(font_);
-}
-
-double PaintedPageSurface::toMillimetres(double deviceUnits) const
-{
-    return deviceUnits * 25.4 / device().logicalDpiY();
-}
-
-double PaintedPageSurface::toDevice(double millimetres) const
-{
-    return millimetres * device().logicalDpiY() / 25.4;
-}
-
-double PaintedPageSurface::pageHeight() const
-{
-    return device().pageLayout().paintRect(QPageLayout::Millimeter).height();
-}
-
-double PaintedPageSurface::printableWidth() const
-{
-    return device().pageLayout().paintRect(QPageLayout::Millimeter).width();
-}
-
-double PaintedPageSurface::textWidth(const QString &text) const
-{
-    if (text.isEmpty())
-        return 0;
-    return toMillimetres(QFontMetricsF(font_, &device()).horizontalAdvance(text));
-}
-
-void PaintedPageSurface::beginPainting()
-{
-    if (!painter_.begin(&device()))
-        fail(QStringLiteral("The page could not be started."));
-    painter_.setFont(font_);
-    painter_.setPen(Qt::black);
-}
-
-void PaintedPageSurface::print(const QString &text, bool endLine)
-{
-    beginJob();
-    const QFontMetricsF metrics(font_, &device());
-    if (!text.isEmpty()) {
-        painter_.drawText(QPointF(toDevice(x_), toDevice(y_) + metrics.ascent()), text);
-        x_ += toMillimetres(metrics.horizontalAdvance(text));
-    }
-    if (endLine) {
-        y_ += toMillimetres(metrics.height());
-        x_ = 0;
-    }
-}
-
-void PaintedPageSurface::newPage()
-{
-    beginJob();
-    if (!device().newPage())
-        fail(QStringLiteral("A new page could not be started."));
-}
-
-QtPageSurface::QtPageSurface()
+PrinterDevice::PrinterDevice()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        throw Failure(PrintFailure, QString(), NoPrinter);
+    if (info.isNull()) throw Failure(PrintFailure, QString(), NoPrinter);
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer_->setDocName(QStringLiteral("Tamsoret"));
     // Qt starts every page with 10-point margins of its own, which would push the listing
@@ -177,53 +99,39 @@ QtPageSurface::QtPageSurface()
     printer_->setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-QtPageSurface::~QtPageSurface()
-{
-    // A job that failed part-way is abandoned: its pages only ever reach the spool file,
-    // which goes with the surface. (QPrinter::abort does not stop a job from being sent.)
-    if (painter_.isActive())
-        painter_.end();
-}
-
-QString QtPageSurface::printerName() const
+QString PrinterDevice::printerName() const
 {
     return printer_->printerName();
 }
 
-void QtPageSurface::fail(const QString &reason) const
+void PrinterDevice::fail(const QString &reason) const
 {
     throw Failure(PrintFailure, printer_->printerName(), reason);
 }
 
-void QtPageSurface::beginJob()
+void PrinterDevice::beginJob()
 {
-    if (painter_.isActive())
-        return;
     // Told now, before anything is drawn: the printing system would take the job and hold
     // it, or refuse it, while the program reported a printed listing.
     const QString refusal = PrinterRefusal(printer_->printerName());
-    if (!refusal.isEmpty())
-        fail(refusal);
+    if (!refusal.isEmpty()) fail(refusal);
     // Without the .pdf suffix the printer keeps its own format, page size and margins, and
     // writes the job into the file instead of sending it.
     spool_.setFileTemplate(QDir::tempPath() + QStringLiteral("/tamsoret-XXXXXX.job"));
     if (!spool_.open())
         fail(QStringLiteral("No spool file for the print job: ") + spool_.errorString());
     printer_->setOutputFileName(spool_.fileName());
-    beginPainting();
 }
 
-void QtPageSurface::endJob()
+void PrinterDevice::endJob(bool painted)
 {
-    beginJob();
-    if (!painter_.end())
-        fail(QStringLiteral("The print job could not be finished."));
+    if (!painted) fail(QStringLiteral("The print job could not be finished."));
     if (printer_->printerState() == QPrinter::Error)
         fail(QStringLiteral("The printing system reported an error."));
     submitJob();
 }
 
-void QtPageSurface::submitJob()
+void PrinterDevice::submitJob()
 {
     const QString name = printer_->printerName();
     const QByteArray queue = name.section(u'/', 0, 0).toLocal8Bit();
@@ -232,8 +140,9 @@ void QtPageSurface::submitJob()
     int optionCount = 0;
     if (!media.isEmpty())
         optionCount = cupsAddOption("media", media.constData(), optionCount, &options);
-    const int job = cupsPrintFile(queue.constData(), QFile::encodeName(spool_.fileName()).constData(),
-                                  printer_->docName().toUtf8().constData(), optionCount, options);
+    const int job =
+        cupsPrintFile(queue.constData(), QFile::encodeName(spool_.fileName()).constData(),
+                      printer_->docName().toUtf8().constData(), optionCount, options);
     cupsFreeOptions(optionCount, options);
     spool_.remove();
     if (job == 0)

@@ -1,0 +1,121 @@
+#include "platform/ListedFolder.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tamsoret {
+
+namespace {
+
+constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+// A folder is held by a descriptor that only names it: one the user may enter but not
+// read is still listed, and its listing then fails with the system's reason.
+constexpr int HoldFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+
+// Holds the folder that fd names, as far as the user may enter it (look names up in it);
+// -1 otherwise. Closes fd.
+int Enterable(int fd)
+{
+    if (fd < 0) return -1;
+    const int entered = ::openat(fd, ".", HoldFlags);
+    ::close(fd);
+    return entered;
+}
+
+bool SameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+ListedFolder::ListedFolder(int fd)
+    : fd_(new int(fd), [](const int *owned) {
+          ::close(*owned);
+          delete owned;
+      })
+{
+}
+
+ListedFolder ListedFolder::open(const QByteArray &path)
+{
+    if (path.isEmpty() || path.contains('\0')) return {};
+    const int fd = Enterable(::open(path.constData(), HoldFlags));
+    return fd < 0 ? ListedFolder() : ListedFolder(fd);
+}
+
+ListedFolder ListedFolder::openAt(const QByteArray &name) const
+{
+    if (!isValid() || name.isEmpty() || name.contains('\0')) return {};
+    const int fd = Enterable(::openat(*fd_, name.constData(), HoldFlags));
+    return fd < 0 ? ListedFolder() : ListedFolder(fd);
+}
+
+QByteArray ListedFolder::pathBytes() const
+{
+    if (!isValid()) return {};
+    // The kernel keeps the descriptor's path up to date through renames, and marks a
+    // folder removed since with a suffix.
+    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(*fd_);
+    QByteArray link(4096, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t length = readlink(proc.constData(), link.data(), size_t(link.size()));
+        if (length < 0) return {};
+        if (length < link.size()) {
+            link.resize(qsizetype(length));
+            break;
+        }
+        if (link.size() > (1 << 24)) return {};
+        link.resize(link.size() * 2);
+    }
+    if (!link.startsWith('/')) return {};
+    const QByteArray removed(" (deleted)");
+    if (link.endsWith(removed)) {
+        // Unless the folder's own name ends that way.
+        struct stat self, named;
+        const bool ownName =
+            fstat(*fd_, &self) == 0 && stat(link.constData(), &named) == 0 && SameFile(self, named);
+        if (!ownName) link.chop(removed.size());
+    }
+    return link;
+}
+
+QString ListedFolder::path() const
+{
+    return QFile::decodeName(pathBytes());
+}
+
+QByteArray ListedFolder::lookupName(const QString &name) const
+{
+    if (!isValid() || name.isEmpty() || name.contains(QChar(u'\0')) || name.contains(u'/'))
+        return {};
+
+    const QByteArray exact = QFile::encodeName(name);
+    struct stat st;
+    if (fstatat(*fd_, exact.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) return exact;
+
+    const int readFd = ::openat(*fd_, ".", FolderFlags);
+    if (readFd < 0) return {};
+    DIR *dir = fdopendir(readFd);
+    if (!dir) {
+        ::close(readFd);
+        return {};
+    }
+    QByteArray found;
+    while (const dirent *entry = readdir(dir)) {
+        const QByteArray bytes(entry->d_name);
+        if (QFile::decodeName(bytes).compare(name, Qt::CaseInsensitive) == 0) {
+            found = bytes;
+            break;
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+} // namespace tamsoret

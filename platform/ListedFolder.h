@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace tamsoret {
+
+// The folder a listing is made of: an open descriptor of it, which every read goes
+// through, and its path as it stands when asked. Copies share the descriptor; the last
+// one closes it.
+class ListedFolder
+{
+public:
+    ListedFolder() = default;
+    // Opens the folder at path (relative to the working folder unless it begins with
+    // "/"); an invalid value when it is no folder or the user may not enter it.
+    static ListedFolder open(const QByteArray &path);
+    // Opens the folder stored under name in this one, the same way.
+    ListedFolder openAt(const QByteArray &name) const;
+
+    bool isValid() const { return fd_ != nullptr; }
+    int fd() const { return fd_ ? *fd_ : -1; }
+    // The folder's path now: a folder renamed since it was opened shows its new name, one
+    // removed since the path it had. Empty when the system cannot tell.
+    QByteArray pathBytes() const;
+    // The same, decoded for display.
+    QString path() const;
+
+    // The entry stored under exactly this name, otherwise the first entry whose name
+    // equals it without regard to case. Returns the stored name's bytes, or an empty
+    // array when there is none.
+    QByteArray lookupName(const QString &name) const;
+
+private:
+    explicit ListedFolder(int fd);
+    std::shared_ptr<const int> fd_;
+};
+
+} // namespace tamsoret

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "listing/DirEntry.h"
+#include "listing/ReadDirectory.h"
+#include "options/ListOptions.h"
+#include "platform/Collation.h"
+#include "platform/ListedFolder.h"
+#include "platform/ListingFont.h"
+#include "platform/LocaleFormat.h"
+#include "platform/PageSurface.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace tamsoret {
+
+// The stages of a listing run, in the order they come.
+enum class ListingStage { Reading, Sorting, Writing, Printing };
+
+// Where a listing goes.
+enum class ListingDestination { Printer, TextFile, PdfFile };
+
+// Everything one listing is made from.
+struct ListingRequest
+{
+    ListedFolder folder;
+    QString filter = QStringLiteral("*.*");
+    ScanSwitches switches;
+    ListOptions options;
+    ListingFont font;
+    ListingDestination destination = ListingDestination::Printer;
+    QString outputFileName; // for the file destinations
+};
+
+// What a run needs of the system beside the folder: the printer, and the locale's
+// formats and collation.
+struct ListingEnvironment
+{
+    PrinterProvider &printers;
+    LocaleFormat locale;
+    Collation collation;
+};
+
+// The file destination a chosen name asks for: a name ending in ".pdf", in any case,
+// gives the printed page as a PDF file, any other the text listing.
+ListingDestination FileDestination(const QString &fileName);
+
+// Reads the folder through the filter and switches, sorts what it stored and writes or
+// prints the listing, telling onStage as each stage begins, on the caller's thread. The
+// entries stay in data. Throws what the stages throw (Failure, TooManyFiles), and
+// nothing is written or printed after a failure.
+qint32 RunListing(const ListingRequest &request, const ListingEnvironment &environment,
+                  ListingData &data, const std::function<void(ListingStage)> &onStage = {});
+
+} // namespace tamsoret
