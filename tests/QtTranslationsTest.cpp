@@ -9,24 +9,19 @@ using namespace tamsoret;
 
 TEST(QtTranslations, QtsOwnTextsFollowTheFirstLanguageThatHasACatalogueAndEnglishStaysAsItIs)
 {
-    const QString english = QStringLiteral("Save As|&Save|Cancel");
-    const QString german = QStringLiteral("Speichern unter|S&peichern|Abbrechen");
+    const char *english = "Save As|&Save|Cancel", *german = "Speichern unter|S&peichern|Abbrechen";
     // de_AT has no catalogue of its own but German has; Swedish has none at all.
-    const struct {
-        const char *locale;
-        QString texts;
-    } cases[] = {{"C", english},     {"en_US", english}, {"de_DE", german},
-                 {"de_AT", german},  {"sv_SE", english}};
-    for (const auto &c : cases) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"C", english}, {"en_US", english}, {"de_DE", german}, {"de_AT", german}, {"sv_SE", english}};
+    for (const auto &[locale, texts] : cases) {
         QTranslator *installed = installQtTranslations(*QCoreApplication::instance(),
-                                                       QLocale(QString::fromLatin1(c.locale)));
-        EXPECT_EQ(installed != nullptr, c.texts != english) << c.locale;
+                                                       QLocale(QString::fromLatin1(locale)));
+        EXPECT_EQ(installed != nullptr, texts == german) << locale;
         // The save dialog's title and Save button, and a message box's Cancel.
         EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As") + u'|' +
                       QCoreApplication::translate("QFileDialog", "&Save") + u'|' +
                       QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                  c.texts)
-            << c.locale;
+                  QString::fromUtf8(texts)) << locale;
         QCoreApplication::removeTranslator(installed);
         delete installed;
     }

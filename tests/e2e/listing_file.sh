@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# A listing written to a file through the save dialog, driven from the keyboard: Alt+T
-# ticks "To file", Enter presses OK, the path is typed and the dialog's Save button is
-# pressed by its access key. The file must be the exact expected listing, byte for byte apart
-# from the clock and the free space. On C; on German, where Qt's dialog is German (its button
-# "S&peichern") and the listing keeps its English words with German separators; and on German
-# with English asked for first (LANGUAGE=en), whose listing must be the German one's bytes.
+# A listing written to a file through the save dialog, from the keyboard: Alt+T ticks "To
+# file", Enter presses OK, the path is typed, the Save button's access key saves. The file must
+# be the expected listing, byte for byte but the clock and the free space: on C; on German,
+# whose dialog is Qt's German one (S&peichern); on German with English first (LANGUAGE=en).
 #
 #   bash tests/e2e/listing_file.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -82,8 +80,7 @@ listing c      C.UTF-8      ""        "Save As"          alt+s /    ,
 listing de     de_DE.UTF-8  ""        "Speichern unter"  alt+p .    .
 listing de_en  de_DE.UTF-8  en        "Save As"          alt+s .    .
 
-# The German dialog and Qt's English one write the same bytes, the clock and the free space
-# apart.
+# The German dialog and Qt's English one write the same bytes, clock and free space apart.
 strip_clock() { sed $'1s/  [0-9][0-9]:[0-9][0-9]\r$//; $d' "$1"; }
 cmp <(strip_clock "$E2E_TMP/out/de") <(strip_clock "$E2E_TMP/out/de_en") ||
   e2e_fail "the listing of the German dialog differs from that of the English one"
