@@ -150,7 +150,10 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
     const ListingEnvironment environment{printers, LocaleFormat::fromLocale(), Collation()};
     ListingData data;
     std::optional<ProgressLine> progress;
-    if (isatty(fileno(errors))) {
+    // A listing on the same terminal would be torn by the progress line.
+    const bool listingOnTerminal =
+        request.destination == ListingDestination::StandardOutput && isatty(STDOUT_FILENO);
+    if (isatty(fileno(errors)) && !listingOnTerminal) {
         progress.emplace(errors);
         request.entriesRead = progress->counter();
     }
