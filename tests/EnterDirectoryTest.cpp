@@ -91,14 +91,10 @@ TEST_F(EnterDirectoryTest, Should_WalkARelativePathFromTheWorkingFolder)
     folders("Data/Letters");
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(base));
-    const QString dot = enter("."), letters = enter("data/LETTERS/"), up = enter("Data/..");
-    const QString missing = enter("Data/Nothing"), blank = enter(" ");
+    const QStringList got{enter("."), enter("data/LETTERS/"), enter("Data/.."),
+                          enter("Data/Nothing"), enter(" ")};
     QDir::setCurrent(before);
-    EXPECT_EQ(dot, base);
-    EXPECT_EQ(letters, base + "/Data/Letters");
-    EXPECT_EQ(up, base);
-    EXPECT_EQ(missing, "<failed>");
-    EXPECT_EQ(blank, "<failed>");
+    EXPECT_EQ(got, (QStringList{base, base + "/Data/Letters", base, "<failed>", "<failed>"}));
 }
 
 TEST_F(EnterDirectoryTest, Should_TakeAPathLongerThan255CharactersWhole)

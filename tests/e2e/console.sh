@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The listing without a window, with no display at all: the text file, standard output and
-# the PDF must be the window's own for the same options (apart from the clock and the free
-# space), made from the stored options with this run's changes, which are never saved; a
-# relative folder; a cron-like environment; printing on a named queue.
+# Without a window or display: the text file, standard output and PDF equal the window's for
+# the same options; options of one run never saved; a relative folder; cron; a named queue.
 #
 #   bash tests/e2e/console.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"

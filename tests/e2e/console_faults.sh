@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Every bad input of the command line, with no display at all: its exit status, its message
-# on standard error (in the words of the window's message boxes), nothing on standard output,
-# and an older listing that stays as it was. Then --help, --version and "--".
-# The full disk needs root to mount a small tmpfs and is passed over without it.
+# Each bad input, with no display: its exit status and message, nothing on standard output,
+# an older listing left as it was (the full disk needs root). Then --help, --version, "--".
 #
 #   bash tests/e2e/console_faults.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
