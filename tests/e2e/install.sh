@@ -37,6 +37,8 @@ expected_files=(
   usr/share/icons/hicolor/scalable/apps/tamsoret.svg
   usr/share/man/man1/tamsoret.1.gz
   usr/share/kio/servicemenus/tamsoret.desktop
+  usr/share/bash-completion/completions/tamsoret
+  usr/share/zsh/vendor-completions/_tamsoret
   "$fm/install-for-user.sh"
   "$fm/nautilus-script"
   "$fm/dolphin-servicemenu.desktop"
