@@ -334,8 +334,7 @@ void frmOpt::cmdOK_Click()
             chosen.*m.value = *value;
             continue;
         }
-        refused << QStringLiteral("The %1 margin \"%2\" must lie between -32768 and 32767 mm.")
-                       .arg(QLatin1String(m.name), m.field->text());
+        refused << MarginRangeMessage(m.name, m.field->text());
         if (!firstRefused)
             firstRefused = m.field;
     }

@@ -1,4 +1,5 @@
-#include "app/EnterDirectory.h"
+#include "app/CommandLine.h"
+#include "app/ConsoleRun.h"
 #include "app/frmMain.h"
 #include "output/PaintedPageSurface.h"
 #include "platform/CommonDialog.h"
@@ -8,11 +9,17 @@
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QIcon>
+#include <QLineEdit>
+
+#include <cstdio>
 
 using namespace tamsoret;
 
-int main(int argc, char *argv[])
+namespace {
+
+int RunWindow(int &argc, char **argv, const CommandLine &line)
 {
     QApplication app(argc, argv);
     installQtTranslations(app);
@@ -30,8 +37,11 @@ int main(int argc, char *argv[])
     ProgramState state;
 
     frmMain window(state, services);
+    if (line.filter) window.txtFilter->setText(*line.filter);
+    window.chkDir->setChecked(!line.noFolders);
+    window.chkHidden->setChecked(!line.noHidden);
     try {
-        if (!window.Form_Load(CommandLineText(app.arguments())))
+        if (!window.Form_Load(line.folder))
             return 2;
     } catch (const Failure &failure) {
         messages.show(nullptr, QStringLiteral("Tamsoret"), failure.message(),
@@ -46,4 +56,57 @@ int main(int argc, char *argv[])
     window.show();
     app.exec();
     return window.exitCode();
+}
+
+// Without a window, standard error carries the run's failures and nothing else: Qt's own
+// notes (no runtime folder under cron, say) would read as one.
+void KeepOnlyQtFailures(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+int RunWithoutWindow(int &argc, char **argv, const CommandLine &line)
+{
+    qInstallMessageHandler(KeepOnlyQtFailures);
+    QtSettingsStore store;
+    if (!NeedsFonts(line)) {
+        const QCoreApplication app(argc, argv);
+        return RunWithoutWindow(line, store, stderr);
+    }
+    // The page needs fonts, and fonts need a platform: one that asks for no display, so
+    // that the run works over ssh, from cron and on a machine without a window system, whatever
+    // the desktop session's environment says.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    return RunWithoutWindow(line, store, stderr);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "tamsoret: %s\n\n%s", parsed.error.toLocal8Bit().constData(),
+                     CommandLineUsageText().toLocal8Bit().constData());
+        return 2;
+    }
+    switch (parsed.line.mode) {
+    case StartMode::Help:
+        std::fputs(CommandLineUsageText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case StartMode::Version:
+        std::puts("tamsoret " TAMSORET_VERSION);
+        return 0;
+    case StartMode::OutputFile:
+    case StartMode::Print:
+        return RunWithoutWindow(argc, argv, parsed.line);
+    case StartMode::Window:
+        break;
+    }
+    return RunWindow(argc, argv, parsed.line);
 }

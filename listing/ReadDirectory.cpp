@@ -10,7 +10,7 @@ namespace tamsoret {
 
 qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
                      const ScanSwitches &switches, ListingData &data, qint16 orderBy,
-                     const LocaleFormat &locale)
+                     const LocaleFormat &locale, std::atomic<qint64> *entriesRead)
 {
     // An invalid filter is reported before the folder is touched.
     const FilterPattern pattern(filter);
@@ -35,7 +35,9 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
     }
 
     QString dotted; // kept from one entry to the next, so that its room is reused
+    qint64 seen = 0;
     do {
+        if (entriesRead) entriesRead->store(++seen, std::memory_order_relaxed);
         record.name = ReplaceControlCharacters(std::move(record.name));
         const QStringView name = StripNulView(record.name);
         if (name == u".")

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace tamsoret {
 
 // The main window's two scan switches, as the scan reads them.
@@ -16,9 +18,10 @@ struct ScanSwitches {
 
 // Reads the folder through the filter and the switches into data, and returns the count. Throws
 // Failure for an invalid filter (before anything is read) and for a folder that cannot be read or
-// no longer exists, and TooManyFiles when the tables cannot grow.
+// no longer exists, and TooManyFiles when the tables cannot grow. When given, entriesRead
+// counts the entries looked at so far, for another thread to show.
 qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
                      const ScanSwitches &switches, ListingData &data, qint16 orderBy,
-                     const LocaleFormat &locale);
+                     const LocaleFormat &locale, std::atomic<qint64> *entriesRead = nullptr);
 
 } // namespace tamsoret

@@ -67,4 +67,10 @@ QString PointSizeText(float size)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
+QString MarginRangeMessage(const char *name, const QString &typed)
+{
+    return QStringLiteral("The %1 margin \"%2\" must lie between -32768 and 32767 mm.")
+        .arg(QLatin1String(name), typed);
+}
+
 } // namespace tamsoret

@@ -34,6 +34,10 @@ double LeadingNumber(QStringView text);
 // Rounded to the nearest integer, halves to even; nothing when outside -32768..32767.
 std::optional<qint16> RoundToInt16(double value);
 
+// Why a margin typed as text is refused: it rounds to a value outside -32768..32767 mm.
+// name is "left", "top" or "bottom".
+QString MarginRangeMessage(const char *name, const QString &typed);
+
 // A size in points as decimal text with a full stop and no superfluous digits ("10", "10.5").
 QString PointSizeText(float size);
 

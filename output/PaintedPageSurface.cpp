@@ -97,6 +97,11 @@ void PaintedPageSurface::endJob()
 
 QtPageSurface::QtPageSurface() : PaintedPageSurface(std::make_unique<PrinterDevice>()) {}
 
+QtPageSurface::QtPageSurface(const QString &queue)
+    : PaintedPageSurface(std::make_unique<PrinterDevice>(queue))
+{
+}
+
 QString QtPageSurface::printerName() const
 {
     return static_cast<const PrinterDevice &>(pageDevice()).printerName();

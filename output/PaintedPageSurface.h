@@ -58,6 +58,8 @@ class QtPageSurface : public PaintedPageSurface
 {
 public:
     QtPageSurface();
+    // The named queue's pages instead; throws Failure when there is no such queue.
+    explicit QtPageSurface(const QString &queue);
     QString printerName() const;
 };
 
@@ -69,13 +71,20 @@ public:
     PdfPageSurface(const QString &fileName, const QString &title, const QPageSize &paper);
 };
 
+// The default printer, or the queue named for this run.
 class QtPrinterProvider : public PrinterProvider
 {
 public:
+    QtPrinterProvider() = default;
+    explicit QtPrinterProvider(QString queue) : queue_(std::move(queue)) {}
     std::unique_ptr<PageSurface> defaultPrinter() override
     {
-        return std::make_unique<QtPageSurface>();
+        return queue_.isEmpty() ? std::make_unique<QtPageSurface>()
+                                : std::make_unique<QtPageSurface>(queue_);
     }
+
+private:
+    QString queue_;
 };
 
 } // namespace tamsoret

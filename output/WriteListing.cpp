@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -159,6 +160,27 @@ void WriteListing(const QString &outputFileName, const ListingInput &input)
     });
     if (!file.flush()) fail();
     if (!file.commit()) fail();
+}
+
+void WriteListingToStandardOutput(const ListingInput &input)
+{
+    QByteArray chunk;
+    chunk.reserve(ChunkSize + 4096);
+    const auto writeAll = [&chunk] {
+        const char *data = chunk.constData();
+        qsizetype left = chunk.size();
+        while (left > 0) {
+            const ssize_t written = ::write(STDOUT_FILENO, data, static_cast<size_t>(left));
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0)
+                throw Failure(QStringLiteral("Cannot write the listing"),
+                              QStringLiteral("standard output"), qt_error_string(errno));
+            data += written;
+            left -= written;
+        }
+        chunk.resize(0);
+    };
+    EmitListing(input, chunk, writeAll);
 }
 
 bool IsPdfFileName(const QString &outputFileName)

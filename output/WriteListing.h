@@ -12,6 +12,9 @@ namespace tamsoret {
 // system's reason) and leaves an existing file untouched when anything fails.
 void WriteListing(const QString &outputFileName, const ListingInput &input);
 
+// Writes the same bytes to standard output; throws Failure when it cannot take them.
+void WriteListingToStandardOutput(const ListingInput &input);
+
 // Whether a chosen file name asks for the listing as a PDF file: it ends in ".pdf", in
 // any case.
 bool IsPdfFileName(const QString &outputFileName);

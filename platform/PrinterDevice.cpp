@@ -85,10 +85,37 @@ QString DefaultPrinterName()
     return QPrinterInfo::defaultPrinter().printerName();
 }
 
-PrinterDevice::PrinterDevice()
+bool HasPrinter(const QString &queue)
+{
+    return !queue.isEmpty() && !QPrinterInfo::printerInfo(queue).isNull();
+}
+
+namespace {
+
+QPrinterInfo DefaultPrinterInfo()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) throw Failure(PrintFailure, QString(), NoPrinter);
+    return info;
+}
+
+QPrinterInfo NamedPrinterInfo(const QString &queue)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
+    if (queue.isEmpty() || info.isNull())
+        throw Failure(PrintFailure, queue,
+                      QStringLiteral("The printing system does not know this printer."));
+    return info;
+}
+
+} // namespace
+
+PrinterDevice::PrinterDevice() : PrinterDevice(DefaultPrinterInfo()) {}
+
+PrinterDevice::PrinterDevice(const QString &queue) : PrinterDevice(NamedPrinterInfo(queue)) {}
+
+PrinterDevice::PrinterDevice(const QPrinterInfo &info)
+{
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer_->setDocName(QStringLiteral("Tamsoret"));
     // Qt starts every page with 10-point margins of its own, which would push the listing

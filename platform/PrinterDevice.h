@@ -3,6 +3,7 @@
 #include "platform/PageDevice.h"
 
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryFile>
 
 #include <memory>
@@ -19,6 +20,9 @@ class PrinterDevice : public PageDevice
 public:
     // Throws Failure when there is no default printer.
     PrinterDevice();
+    // The printer of the named queue; throws Failure when the printing system knows none
+    // of that name.
+    explicit PrinterDevice(const QString &queue);
 
     QPagedPaintDevice &device() override { return *printer_; }
     void beginJob() override;
@@ -28,11 +32,15 @@ public:
     QString printerName() const;
 
 private:
+    explicit PrinterDevice(const QPrinterInfo &info);
     void submitJob();
 
     std::unique_ptr<QPrinter> printer_;
     QTemporaryFile spool_;
 };
+
+// Whether the printing system has a queue of this name.
+bool HasPrinter(const QString &queue);
 
 // Whether a default printer is installed, and its name.
 bool HasDefaultPrinter();

@@ -22,7 +22,7 @@ qint32 RunListing(const ListingRequest &request, const ListingEnvironment &envir
 
     stage(ListingStage::Reading);
     const qint32 count = ReadDirectory(request.folder, request.filter, request.switches, data,
-                                       options.OrderBy, environment.locale);
+                                       options.OrderBy, environment.locale, request.entriesRead);
 
     stage(ListingStage::Sorting);
     if (count > 1) SortEntries(count, data, options.OrderAZ, environment.collation);
@@ -33,6 +33,10 @@ qint32 RunListing(const ListingRequest &request, const ListingEnvironment &envir
     case ListingDestination::TextFile:
         stage(ListingStage::Writing);
         WriteListing(request.outputFileName, input);
+        break;
+    case ListingDestination::StandardOutput:
+        stage(ListingStage::Writing);
+        WriteListingToStandardOutput(input);
         break;
     case ListingDestination::PdfFile:
         stage(ListingStage::Writing);

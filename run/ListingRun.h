@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 namespace tamsoret {
@@ -19,7 +20,7 @@ namespace tamsoret {
 enum class ListingStage { Reading, Sorting, Writing, Printing };
 
 // Where a listing goes.
-enum class ListingDestination { Printer, TextFile, PdfFile };
+enum class ListingDestination { Printer, TextFile, PdfFile, StandardOutput };
 
 // Everything one listing is made from.
 struct ListingRequest
@@ -31,6 +32,8 @@ struct ListingRequest
     ListingFont font;
     ListingDestination destination = ListingDestination::Printer;
     QString outputFileName; // for the file destinations
+    // When given, counts the entries read so far, for a progress display on another thread.
+    std::atomic<qint64> *entriesRead = nullptr;
 };
 
 // What a run needs of the system beside the folder: the printer, and the locale's

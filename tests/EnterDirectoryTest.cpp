@@ -16,15 +16,6 @@ using namespace tamsoret::test;
 
 namespace {
 
-TEST(CommandLineText, Should_JoinTheArgumentsAfterTheProgramName)
-{
-    EXPECT_EQ(CommandLineText({}), "");
-    EXPECT_EQ(CommandLineText({"tamsoret"}), "");
-    EXPECT_EQ(CommandLineText({"tamsoret", "/home/ann"}), "/home/ann");
-    EXPECT_EQ(CommandLineText({"tamsoret", "/home/ann/My", "Letters"}), "/home/ann/My Letters");
-    EXPECT_EQ(CommandLineText({"tamsoret", " /x "}), " /x ");
-}
-
 class EnterDirectoryTest : public ::testing::Test
 {
 protected:
@@ -86,7 +77,6 @@ TEST_F(EnterDirectoryTest, Should_Refuse_When_ThePathLeadsToNoFolder)
     const RefusedCase cases[] = {
         {"empty text", ""},
         {"quoted path", '"' + base + "/Data\""},
-        {"relative path", base.mid(1) + "/Data"},
         {"leading blank", ' ' + base},
         {"missing component", base + "/Data/Nothing"},
         {"file as component", base + "/Data/notes.txt"},
@@ -94,6 +84,17 @@ TEST_F(EnterDirectoryTest, Should_Refuse_When_ThePathLeadsToNoFolder)
     };
     for (const RefusedCase &c : cases)
         EXPECT_EQ(enter(c.path), "<failed>") << c.why;
+}
+
+TEST_F(EnterDirectoryTest, Should_WalkARelativePathFromTheWorkingFolder)
+{
+    folders("Data/Letters");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(base));
+    const QStringList got{enter("."), enter("data/LETTERS/"), enter("Data/.."),
+                          enter("Data/Nothing"), enter(" ")};
+    QDir::setCurrent(before);
+    EXPECT_EQ(got, (QStringList{base, base + "/Data/Letters", base, "<failed>", "<failed>"}));
 }
 
 TEST_F(EnterDirectoryTest, Should_TakeAPathLongerThan255CharactersWhole)

@@ -40,6 +40,8 @@ expected_files=(
   usr/share/metainfo/example.c_seed_089e7e28.tamsoret.metainfo.xml
   usr/share/doc/tamsoret/copyright
   usr/share/doc/tamsoret/changelog.gz
+  usr/share/bash-completion/completions/tamsoret
+  usr/share/zsh/vendor-completions/_tamsoret
   "$fm/install-for-user.sh"
   "$fm/nautilus-script"
   "$fm/dolphin-servicemenu.desktop"

@@ -1,0 +1,244 @@
+#include "app/CommandLine.h"
+
+#include "listing/FilterPattern.h"
+#include "platform/Failure.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+
+namespace tamsoret {
+
+namespace {
+
+const QStringList OrderWords = {QStringLiteral("name"), QStringLiteral("dos-name"),
+                                QStringLiteral("size"), QStringLiteral("date")};
+// In the order of the columns on the page, which no argument changes.
+const QStringList ColumnWords = {QStringLiteral("name"), QStringLiteral("dos-name"),
+                                 QStringLiteral("size"), QStringLiteral("date"),
+                                 QStringLiteral("attributes")};
+const char *const MarginNames[3] = {"left", "top", "bottom"};
+
+struct Options {
+    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("FILE")};
+    QCommandLineOption print{{QStringLiteral("p"), QStringLiteral("print")}};
+    QCommandLineOption printer{QStringLiteral("printer"), {}, QStringLiteral("QUEUE")};
+    QCommandLineOption filter{{QStringLiteral("f"), QStringLiteral("filter")}, {}, QStringLiteral("PATTERN")};
+    QCommandLineOption noFolders{QStringLiteral("no-folders")};
+    QCommandLineOption noHidden{QStringLiteral("no-hidden")};
+    QCommandLineOption order{QStringLiteral("order"), {}, QStringLiteral("KEY")};
+    QCommandLineOption ascending{QStringLiteral("ascending")};
+    QCommandLineOption descending{QStringLiteral("descending")};
+    QCommandLineOption columns{QStringLiteral("columns"), {}, QStringLiteral("LIST")};
+    QCommandLineOption margins{QStringLiteral("margins"), {}, QStringLiteral("LEFT,TOP,BOTTOM")};
+    QCommandLineOption font{QStringLiteral("font"), {}, QStringLiteral("FAMILY[,SIZE]")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringLiteral("version")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {output,     print,   printer, filter,  noFolders, noHidden, order,
+                ascending,  descending, columns, margins, font,   help,     version};
+    }
+    // What the options window edits: with the window it would show one thing while
+    // another is listed.
+    QList<const QCommandLineOption *> windowless() const
+    {
+        return {&order, &ascending, &descending, &columns, &margins, &font};
+    }
+};
+
+QString Quoted(const QString &text) { return u'"' + text + u'"'; }
+
+// Each parse* adds its complaint to problems and leaves line as it was when value is bad.
+void parseOrder(const QString &value, CommandLine &line, QStringList &problems)
+{
+    const qsizetype index = OrderWords.indexOf(value);
+    if (index < 0)
+        problems << QStringLiteral("Unknown order %1: use %2.")
+                        .arg(Quoted(value), OrderWords.join(QStringLiteral(", ")));
+    else
+        line.orderBy = static_cast<qint16>(OrderByName + index);
+}
+
+void parseColumns(const QString &value, CommandLine &line, QStringList &problems)
+{
+    quint8 mask = 0;
+    for (const QString &word : value.split(u',', Qt::SkipEmptyParts)) {
+        const qsizetype index = ColumnWords.indexOf(word.trimmed());
+        if (index < 0) {
+            problems << QStringLiteral("Unknown column %1: use %2.")
+                            .arg(Quoted(word), ColumnWords.join(QStringLiteral(", ")));
+            return;
+        }
+        mask |= quint8(1u << index);
+    }
+    line.columns = mask;
+}
+
+void parseMargins(const QString &value, CommandLine &line, QStringList &problems)
+{
+    const QStringList parts = value.split(u',');
+    if (parts.size() != 3) {
+        problems << QStringLiteral("The margins %1 are not three numbers LEFT,TOP,BOTTOM.")
+                        .arg(Quoted(value));
+        return;
+    }
+    // The same reading and the same refusal as the options window's margin fields.
+    for (int i = 0; i < 3; ++i) {
+        if (const std::optional<qint16> margin = RoundToInt16(LeadingNumber(parts[i])))
+            line.margins[i] = margin;
+        else
+            problems << MarginRangeMessage(MarginNames[i], parts[i]);
+    }
+}
+
+void parseFont(const QString &value, CommandLine &line, QStringList &problems)
+{
+    QString family = value;
+    const qsizetype comma = value.lastIndexOf(u',');
+    if (comma >= 0) {
+        family = value.left(comma).trimmed();
+        bool ok = false;
+        const float size = value.mid(comma + 1).trimmed().toFloat(&ok);
+        if (!ok || !std::isfinite(size) || size <= 0 || size > 1000) {
+            problems << QStringLiteral("The font size %1 is no number of points between 0 and 1000.")
+                            .arg(Quoted(value.mid(comma + 1)));
+            return;
+        }
+        line.fontSize = size;
+    }
+    if (family.trimmed().isEmpty()) {
+        problems << QStringLiteral("The font %1 names no family.").arg(Quoted(value));
+        return;
+    }
+    line.fontName = family;
+}
+
+} // namespace
+
+void CommandLine::applyTo(ListOptions &options, ListingFont &font) const
+{
+    if (orderBy) options.OrderBy = *orderBy;
+    if (orderAZ) options.OrderAZ = *orderAZ;
+    if (columns) {
+        bool ListOptions::*const shown[] = {&ListOptions::ShowName, &ListOptions::ShowDOS,
+                                            &ListOptions::ShowSize, &ListOptions::ShowTime,
+                                            &ListOptions::ShowAttr};
+        for (int i = 0; i < 5; ++i)
+            options.*shown[i] = (*columns >> i) & 1u;
+    }
+    qint16 ListOptions::*const margin[] = {&ListOptions::MarginLeft, &ListOptions::MarginTop,
+                                           &ListOptions::MarginBottom};
+    for (int i = 0; i < 3; ++i)
+        if (margins[i]) options.*margin[i] = *margins[i];
+    if (fontName) font.name = *fontName;
+    if (fontSize) font.size = *fontSize;
+}
+
+ParsedCommandLine ParseCommandLine(const QStringList &arguments)
+{
+    const Options o;
+    QCommandLineParser parser;
+    parser.addOptions(o.all());
+    ParsedCommandLine parsed;
+    CommandLine &line = parsed.line;
+    if (!parser.parse(arguments)) {
+        parsed.error = parser.errorText();
+        return parsed;
+    }
+    if (parser.isSet(o.help)) {
+        line.mode = StartMode::Help;
+        return parsed;
+    }
+    if (parser.isSet(o.version)) {
+        line.mode = StartMode::Version;
+        return parsed;
+    }
+
+    QStringList problems;
+    line.folder = parser.positionalArguments().join(u' ');
+    const bool print = parser.isSet(o.print) || parser.isSet(o.printer);
+    if (parser.isSet(o.output) && print)
+        problems << QStringLiteral("Give either --output or --print, not both.");
+    if (parser.isSet(o.output)) {
+        line.mode = StartMode::OutputFile;
+        line.outputFileName = parser.value(o.output);
+        if (line.outputFileName.isEmpty()) problems << QStringLiteral("The output file name is empty.");
+    } else if (print) {
+        line.mode = StartMode::Print;
+        line.printerQueue = parser.value(o.printer);
+        if (parser.isSet(o.printer) && line.printerQueue.isEmpty())
+            problems << QStringLiteral("The printer queue name is empty.");
+    }
+
+    if (parser.isSet(o.filter)) {
+        line.filter = parser.value(o.filter);
+        try {
+            FilterPattern check(*line.filter);
+        } catch (const Failure &failure) {
+            problems << failure.message().replace(u'\r', u'\n');
+        }
+    }
+    line.noFolders = parser.isSet(o.noFolders);
+    line.noHidden = parser.isSet(o.noHidden);
+
+    if (line.mode == StartMode::Window) {
+        for (const QCommandLineOption *option : o.windowless())
+            if (parser.isSet(*option))
+                problems << QStringLiteral("--%1 applies only with --output or --print: the "
+                                           "window lists with the options it shows.")
+                                .arg(option->names().constLast());
+    }
+    if (parser.isSet(o.ascending) && parser.isSet(o.descending))
+        problems << QStringLiteral("Give either --ascending or --descending, not both.");
+    else if (parser.isSet(o.ascending) || parser.isSet(o.descending))
+        line.orderAZ = parser.isSet(o.ascending);
+    if (parser.isSet(o.order)) parseOrder(parser.value(o.order), line, problems);
+    if (parser.isSet(o.columns)) parseColumns(parser.value(o.columns), line, problems);
+    if (parser.isSet(o.margins)) parseMargins(parser.value(o.margins), line, problems);
+    if (parser.isSet(o.font)) parseFont(parser.value(o.font), line, problems);
+
+    parsed.error = problems.join(u'\n');
+    return parsed;
+}
+
+QString CommandLineUsageText()
+{
+    return QStringLiteral(
+        "Usage: tamsoret [OPTION]... [--] FOLDER\n"
+        "Makes a listing of one folder. Without -o or -p the window opens on FOLDER.\n"
+        "FOLDER is a full path or one relative to the working folder; its names may\n"
+        "differ in case from the stored ones.\n"
+        "\n"
+        "Without a window:\n"
+        "  -o, --output=FILE       write the listing to FILE: a name ending in .pdf gives\n"
+        "                          the printed page as a PDF file, any other the text\n"
+        "                          listing, - the text listing on standard output\n"
+        "  -p, --print             print the listing on the default printer\n"
+        "      --printer=QUEUE     print it on the printer queue QUEUE instead\n"
+        "\n"
+        "What is listed (these preset the window's controls too):\n"
+        "  -f, --filter=PATTERN    the name filter: ? * # [list] [!list] (default *.*)\n"
+        "      --no-folders        leave the folders out\n"
+        "      --no-hidden         leave the hidden entries out\n"
+        "\n"
+        "How it is listed, only with -o or -p (the stored options otherwise):\n"
+        "      --order=KEY         sort by name, dos-name, size or date\n"
+        "      --ascending         sort from A to Z, small to large, old to new\n"
+        "      --descending        sort the other way\n"
+        "      --columns=LIST      the columns, a comma-separated subset of\n"
+        "                          name,dos-name,size,date,attributes\n"
+        "      --margins=LEFT,TOP,BOTTOM  page margins in millimetres\n"
+        "      --font=FAMILY[,SIZE]  the listing font, the size in points\n"
+        "\n"
+        "  -h, --help              show this text\n"
+        "      --version           show the version\n"
+        "  --                      end of the options: what follows is the folder\n"
+        "\n"
+        "These options change the stored options for this run only; they are never saved.\n"
+        "Exit status: 0 done or cancelled, 1 a failure reported, 2 a missing or invalid\n"
+        "folder or a bad argument.\n");
+}
+
+} // namespace tamsoret

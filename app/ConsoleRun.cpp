@@ -1,0 +1,179 @@
+#include "app/ConsoleRun.h"
+
+#include "app/EnterDirectory.h"
+#include "app/frmMain.h"
+#include "options/Settings.h"
+#include "output/PaintedPageSurface.h"
+#include "output/WriteListing.h"
+#include "platform/Failure.h"
+#include "platform/PrinterDevice.h"
+#include "run/ListingRun.h"
+
+#include <QFileInfo>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace tamsoret {
+
+namespace {
+
+// A message box's text, each of its lines on a line of its own.
+void Report(std::FILE *errors, const QString &message)
+{
+    QString text = message;
+    text.replace(u'\r', u'\n');
+    std::fputs(text.toLocal8Bit().constData(), errors);
+    std::fputc('\n', errors);
+    std::fflush(errors);
+}
+
+const char *StageText(ListingStage stage)
+{
+    switch (stage) {
+    case ListingStage::Reading: return "Reading ...";
+    case ListingStage::Sorting: return "Sorting ...";
+    case ListingStage::Writing: return "Writing ...";
+    case ListingStage::Printing: return "Printing ...";
+    }
+    return "";
+}
+
+// The stage and the entries read so far on a terminal, a few times a second, from a
+// thread of its own; the line is cleared when it ends.
+class ProgressLine
+{
+public:
+    explicit ProgressLine(std::FILE *terminal) : terminal_(terminal), thread_([this] { show(); }) {}
+    ~ProgressLine()
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+    void setStage(ListingStage stage) { stage_.store(stage, std::memory_order_relaxed); }
+    std::atomic<qint64> *counter() { return &entries_; }
+
+private:
+    void show()
+    {
+        std::unique_lock lock(mutex_);
+        bool shown = false;
+        // A short run ends before the first line, and leaves the terminal as it was.
+        while (!wake_.wait_for(lock, std::chrono::milliseconds(250), [this] { return done_; })) {
+            std::fprintf(terminal_, "\r\033[K%s %lld entries read", StageText(stage_.load()),
+                         static_cast<long long>(entries_.load(std::memory_order_relaxed)));
+            std::fflush(terminal_);
+            shown = true;
+        }
+        if (shown) {
+            std::fputs("\r\033[K", terminal_);
+            std::fflush(terminal_);
+        }
+    }
+
+    std::FILE *terminal_;
+    std::atomic<ListingStage> stage_{ListingStage::Reading};
+    std::atomic<qint64> entries_{0};
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
+// The output file's folder missing, or the name a folder: told before a long scan, in the
+// words the writer would use after it.
+std::optional<Failure> OutputProblem(const QString &fileName)
+{
+    const QFileInfo file(fileName);
+    int error = 0;
+    if (file.isDir())
+        error = EISDIR;
+    else if (!file.absoluteDir().exists())
+        error = ENOENT;
+    if (error == 0) return std::nullopt;
+    return Failure(QStringLiteral("Cannot write the listing file"), fileName, qt_error_string(error));
+}
+
+} // namespace
+
+bool NeedsFonts(const CommandLine &line)
+{
+    return line.mode == StartMode::Print ||
+           (line.mode == StartMode::OutputFile && IsPdfFileName(line.outputFileName));
+}
+
+int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *errors)
+{
+    ListingRequest request;
+    request.folder = EnterDirectory(line.folder);
+    if (!request.folder.isValid()) {
+        Report(errors, UsageMessageText());
+        return 2;
+    }
+    if (!line.printerQueue.isEmpty() && !HasPrinter(line.printerQueue)) {
+        Report(errors, Failure(QStringLiteral("Cannot print the listing"), line.printerQueue,
+                               QStringLiteral("The printing system does not know this printer."))
+                           .message());
+        return 2;
+    }
+
+    for (const QString &problem : LoadSettings(store, request.options, request.font))
+        Report(errors, problem);
+    line.applyTo(request.options, request.font);
+    if (line.filter) request.filter = *line.filter;
+    request.switches = line.switches();
+
+    if (line.mode == StartMode::Print) {
+        request.destination = ListingDestination::Printer;
+    } else if (line.outputFileName == u'-') {
+        request.destination = ListingDestination::StandardOutput;
+    } else {
+        request.outputFileName = line.outputFileName;
+        request.destination = FileDestination(request.outputFileName);
+        if (const std::optional<Failure> problem = OutputProblem(request.outputFileName)) {
+            Report(errors, problem->message());
+            return 1;
+        }
+    }
+
+    QtPrinterProvider printers(line.printerQueue);
+    const ListingEnvironment environment{printers, LocaleFormat::fromLocale(), Collation()};
+    ListingData data;
+    std::optional<ProgressLine> progress;
+    // A listing on the same terminal would be torn by the progress line.
+    const bool listingOnTerminal =
+        request.destination == ListingDestination::StandardOutput && isatty(STDOUT_FILENO);
+    if (isatty(fileno(errors)) && !listingOnTerminal) {
+        progress.emplace(errors);
+        request.entriesRead = progress->counter();
+    }
+    const auto onStage = [&progress](ListingStage stage) {
+        if (progress) progress->setStage(stage);
+    };
+    QString failure;
+    try {
+        RunListing(request, environment, data, onStage);
+    } catch (const TooManyFiles &) {
+        failure = QStringLiteral("Too many files !!");
+    } catch (const Failure &f) {
+        failure = f.message();
+    } catch (const std::exception &e) {
+        failure = QStringLiteral("The listing failed.\r") + QString::fromLocal8Bit(e.what());
+    }
+    progress.reset();
+    if (failure.isEmpty()) return 0;
+    Report(errors, failure);
+    return 1;
+}
+
+} // namespace tamsoret

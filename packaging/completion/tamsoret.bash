@@ -1,0 +1,45 @@
+# bash completion for tamsoret                                   -*- shell-script -*-
+
+_tamsoret()
+{
+    local cur prev words cword split
+    _init_completion -s || return
+
+    case $prev in
+        -o | --output)
+            _filedir
+            return
+            ;;
+        --printer)
+            local IFS=$'\n'
+            COMPREPLY=($(compgen -W "$(lpstat -e 2>/dev/null)" -- "$cur"))
+            return
+            ;;
+        --order)
+            COMPREPLY=($(compgen -W 'name dos-name size date' -- "$cur"))
+            return
+            ;;
+        --columns)
+            # A comma-separated list: complete its last word.
+            local head=
+            [[ $cur == *,* ]] && head=${cur%,*},
+            COMPREPLY=($(compgen -P "$head" -W 'name dos-name size date attributes' -- "${cur##*,}"))
+            compopt -o nospace
+            return
+            ;;
+        -f | --filter | --margins | --font)
+            return
+            ;;
+    esac
+    $split && return
+
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W '--output= --print --printer= --filter= --no-folders
+            --no-hidden --order= --ascending --descending --columns= --margins= --font=
+            --help --version' -- "$cur"))
+        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
+        return
+    fi
+    _filedir -d
+} &&
+    complete -F _tamsoret tamsoret

@@ -1,0 +1,59 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace tamsoret;
+
+namespace {
+
+CommandLine Parse(const QStringList &arguments)
+{
+    const ParsedCommandLine parsed = ParseCommandLine(QStringList{"tamsoret"} + arguments);
+    EXPECT_EQ(parsed.error, "") << arguments.join(u' ').toStdString();
+    return parsed.line;
+}
+
+TEST(CommandLine, Should_TakeTheFolderAndTheMode)
+{
+    EXPECT_EQ(Parse({"/home/ann/My", "Letters"}).folder, "/home/ann/My Letters");
+    EXPECT_EQ(Parse({"--", "--help"}).mode, StartMode::Window);
+    EXPECT_EQ(Parse({"x", "--help", "--order=bad"}).mode, StartMode::Help);
+    const CommandLine text = Parse({".", "-o", "-", "--no-hidden"});
+    EXPECT_EQ(text.mode, StartMode::OutputFile);
+    EXPECT_EQ(text.outputFileName, "-");
+    EXPECT_TRUE(text.switches().listFolders);
+    EXPECT_FALSE(text.switches().listHidden);
+    const CommandLine queue = Parse({"--printer=office", "."});
+    EXPECT_EQ(queue.mode, StartMode::Print);
+    EXPECT_EQ(queue.printerQueue, "office");
+}
+
+TEST(CommandLine, Should_ChangeOnlyWhatIsGiven_When_Applied)
+{
+    ListOptions options;
+    options.ShowDOS = false;
+    ListingFont font;
+    Parse({"-p", ".", "--order=dos-name", "--descending", "--columns=size,name",
+           "--margins=5,-7.5,1e3", "--font=Liberation Mono,12.5"})
+        .applyTo(options, font);
+    EXPECT_EQ(options.OrderBy, OrderByDOS);
+    EXPECT_FALSE(options.OrderAZ);
+    EXPECT_EQ((std::vector<bool>{options.ShowName, options.ShowDOS, options.ShowSize,
+                                 options.ShowTime, options.ShowAttr}),
+              (std::vector<bool>{true, false, true, false, false}));
+    // Read like the options window's fields: rounded, halves to even.
+    EXPECT_EQ((std::vector<int>{options.MarginLeft, options.MarginTop, options.MarginBottom}),
+              (std::vector<int>{5, -8, 1000}));
+    EXPECT_EQ(font.name, "Liberation Mono");
+    EXPECT_EQ(font.size, 12.5f);
+
+    ListOptions stored;
+    stored.MarginTop = 3;
+    ListingFont same;
+    Parse({"-o", "x.txt", "--font=Mono", "."}).applyTo(stored, same);
+    EXPECT_EQ(stored.MarginTop, 3);
+    EXPECT_EQ(stored.OrderBy, ListOptions().OrderBy);
+    EXPECT_EQ(same.size, ListingFont().size);
+}
+
+} // namespace
