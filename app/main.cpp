@@ -5,6 +5,7 @@
 #include "platform/CommonDialog.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
+#include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ namespace {
 int RunWindow(int &argc, char **argv, const CommandLine &line)
 {
     QApplication app(argc, argv);
+    installQtTranslations(app);
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/tamsoret-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/tamsoret-32.png"), QSize(32, 32));

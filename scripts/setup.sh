@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
-# Installs every Debian package Tamsoret needs to build, test and run.
+# Installs the Debian packages Tamsoret needs. Two sets: "run" is what building and running
+# the program takes; "test" adds what the tests, the fuzzing and the package checks take.
 # Non-interactive and idempotent: packages already present are left alone.
+# Usage: scripts/setup.sh [run|test]   (test, the default, installs both sets)
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config git
-  libgtest-dev libgmock-dev libbenchmark-dev
+set_name=${1:-test}
+case $set_name in
+  run | test) ;;
+  *) echo "usage: scripts/setup.sh [run|test]" >&2; exit 2 ;;
+esac
+
+run_packages=(
+  build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
-  fonts-liberation fonts-dejavu-core fontconfig locales
+  libcups2-dev libicu-dev
+  fonts-liberation fontconfig
+  qt6-translations-l10n
+)
+test_packages=(
+  pkg-config git
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core locales
   xvfb xdotool x11-utils imagemagick librsvg2-bin
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
-  libicu-dev
-  desktop-file-utils dpkg-dev file man-db
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  desktop-file-utils dpkg-dev file man-db lintian appstream
   clang libclang-rt-14-dev
 )
+packages=("${run_packages[@]}")
+if [ "$set_name" = test ]; then packages+=("${test_packages[@]}"); fi
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
@@ -38,21 +53,27 @@ if [ ${#missing[@]} -gt 0 ]; then
   need_root "installing ${missing[*]}"
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 update -q
-  "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -q --no-install-recommends "${missing[@]}"
+  # On a terminal apt draws its progress bar; in a log its plain lines say enough.
+  apt_opts=(-o DPkg::Lock::Timeout=300)
+  if [ -t 1 ]; then apt_opts+=(-o Dpkg::Progress-Fancy=1); else apt_opts+=(-q); fi
+  "${sudo_cmd[@]}" apt-get "${apt_opts[@]}" update
+  "${sudo_cmd[@]}" apt-get "${apt_opts[@]}" install -y --no-install-recommends "${missing[@]}"
 fi
 
-# Tests pin a few locales; generate them once.
-locales=("en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "sv_SE.UTF-8 UTF-8" "tr_TR.UTF-8 UTF-8")
-missing_locales=0
-for l in "${locales[@]}"; do
-  locale -a 2>/dev/null | grep -qix "${l%%.*}.utf8" || missing_locales=1
-done
-if [ "$missing_locales" -eq 1 ]; then
-  need_root "generating the locales ${locales[*]%% *}"
+if [ "$set_name" = test ]; then
+  # Tests pin a few locales; generate them once.
+  locales=("en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "sv_SE.UTF-8 UTF-8" "tr_TR.UTF-8 UTF-8")
+  missing_locales=0
   for l in "${locales[@]}"; do
-    grep -qxF "$l" /etc/locale.gen 2>/dev/null || echo "$l" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    locale -a 2>/dev/null | grep -qix "${l%%.*}.utf8" || missing_locales=1
   done
-  "${sudo_cmd[@]}" locale-gen >/dev/null
+  if [ "$missing_locales" -eq 1 ]; then
+    need_root "generating the locales ${locales[*]%% *}"
+    for l in "${locales[@]}"; do
+      grep -qxF "$l" /etc/locale.gen 2>/dev/null || echo "$l" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    done
+    echo "setup: generating the locales the tests use"
+    "${sudo_cmd[@]}" locale-gen >/dev/null
+  fi
 fi
-echo "setup: all packages present"
+echo "setup: the packages to $set_name Tamsoret are present"

@@ -31,8 +31,9 @@ if [ "$(id -u)" -ne 0 ]; then
   fi
 fi
 
-bash scripts/setup.sh
-cmake -S . -B "$build" -G Ninja "$@"
+bash scripts/setup.sh test
+# A build folder that run.sh made has the tests switched off.
+cmake -S . -B "$build" -G Ninja -DTAMSORET_TESTS=ON "$@"
 cmake --build "$build"
 # Printing tests need a real default printer: a cups-pdf queue.
 # shellcheck source=tests/e2e/printer-setup.sh

@@ -128,7 +128,7 @@ e2e_init() {
   export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
   unset XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION \
     KDE_FULL_SESSION KDE_SESSION_VERSION GNOME_DESKTOP_SESSION_ID WAYLAND_DISPLAY \
-    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_QPA_PLATFORM SESSION_MANAGER
+    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_QPA_PLATFORM SESSION_MANAGER LANGUAGE
   export LC_ALL=${LC_ALL:-C.UTF-8}
 }
 
@@ -328,8 +328,8 @@ e2e_kill_group() {
 
 # e2e_save_listing NAME PROGRAM FOLDER OUTPUT [COMMAND PREFIX...]: starts PROGRAM on FOLDER
 # (behind the prefix, such as setpriv), ticks "To file", presses OK, types OUTPUT into the
-# save dialog and presses Enter there. E2E_BEFORE is the window listing from just before
-# that Enter, for e2e_answer_box.
+# save dialog and presses Enter there (or the keys in E2E_SAVE_KEY). E2E_BEFORE is the window
+# listing from just before that Enter, for e2e_answer_box; E2E_SAVE_TITLE the dialog's title.
 e2e_save_listing() {
   local name=$1 program=$2 folder=$3 output=$4 before main save
   shift 4
@@ -341,9 +341,10 @@ e2e_save_listing() {
   before=$(e2e_windows)
   e2e_keys "$main" Return
   save=$(e2e_wait_new_window "$before") || e2e_fail "$name: OK opened no save dialog"
+  E2E_SAVE_TITLE=$(e2e_window_name "$save")
   e2e_type "$save" "$output"
   E2E_BEFORE=$(e2e_windows)
-  e2e_keys "$save" Return
+  e2e_keys "$save" "${E2E_SAVE_KEY:-Return}"
 }
 
 # e2e_answer_box NAME TIMEOUT: when a message box appears within TIMEOUT seconds (a window

@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 program=${1:?usage: install.sh <built tamsoret>}
 [ -x "$program" ] || e2e_fail "no program at $program"
-e2e_require cmake desktop-file-validate groff man identify
+e2e_require cmake desktop-file-validate appstreamcli groff man identify
 e2e_init
 
 build=$(e2e_build_dir "$program") || e2e_fail "no build folder above $program"
@@ -37,6 +37,9 @@ expected_files=(
   usr/share/icons/hicolor/scalable/apps/tamsoret.svg
   usr/share/man/man1/tamsoret.1.gz
   usr/share/kio/servicemenus/tamsoret.desktop
+  usr/share/metainfo/example.c_seed_089e7e28.tamsoret.metainfo.xml
+  usr/share/doc/tamsoret/copyright
+  usr/share/doc/tamsoret/changelog.gz
   usr/share/bash-completion/completions/tamsoret
   usr/share/zsh/vendor-completions/_tamsoret
   "$fm/install-for-user.sh"
@@ -51,8 +54,7 @@ if [ "$installed" != "$wanted" ]; then
 $(diff <(printf '%s\n' "$wanted") <(printf '%s\n' "$installed") | grep '^[<>]')"
 fi
 
-for f in usr/bin/tamsoret usr/share/kio/servicemenus/tamsoret.desktop \
-  "$fm/install-for-user.sh" "$fm/nautilus-script"; do
+for f in usr/bin/tamsoret "$fm/install-for-user.sh" "$fm/nautilus-script"; do
   [ -x "$root/$f" ] || e2e_fail "$f is not executable"
 done
 # Not byte for byte the built one: installation takes the build tree out of its RUNPATH.
@@ -73,6 +75,9 @@ out=$(desktop-file-validate "$entry" 2>&1) || e2e_fail "desktop-file-validate: $
 for line in 'MimeType=inode/directory;' 'Exec=tamsoret %f' 'NoDisplay=true' 'Icon=tamsoret'; do
   grep -qxF "$line" "$entry" || e2e_fail "the desktop entry lacks $line"
 done
+
+# The metainfo, and that the entry it launches is installed: no warning, no error.
+out=$(appstreamcli validate-tree --no-net "$root" 2>&1) || e2e_fail "appstreamcli validate-tree: $out"
 
 # ------------------------------------------------------------------ manual page
 

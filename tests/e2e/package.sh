@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack, installs it with apt-get, makes a listing file with
-# the installed program under Xvfb (main window, "To file", Qt's save dialog), then removes
-# and purges the package and checks that none of its files is left.
+# Builds the Debian package with CPack, holds it to lintian, installs it with apt-get,
+# makes a listing file with the installed program under Xvfb (main window, "To file", Qt's
+# save dialog), then removes and purges the package and checks that none of its files is
+# left.
 #
 #   bash tests/e2e/package.sh <built tamsoret>
 #
@@ -11,7 +12,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 program=${1:?usage: package.sh <built tamsoret>}
 [ -x "$program" ] || e2e_skip "no program at $program: build the tamsoret target first"
-e2e_require cmake cpack dpkg dpkg-deb apt-get
+e2e_require cmake cpack dpkg dpkg-deb apt-get lintian
 e2e_need_root "installing the package with apt-get"
 e2e_init
 export DEBIAN_FRONTEND=noninteractive
@@ -43,6 +44,10 @@ for lib in libc6 libqt6core6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins;
   grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || e2e_fail "Depends lacks $lib: $depends"
 done
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || e2e_fail "the package has no maintainer"
+
+# No error and no warning. The info left: CPack's plain strip keeps the .comment section.
+lintian --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+  e2e_fail "lintian: $(grep -v '^running with root' "$E2E_TMP/lintian.log")"
 
 # ------------------------------------------------------------------ install it
 
