@@ -290,7 +290,11 @@ void AddEntry(const FindRecord &record, qint32 n, ListingData &data, qint16 orde
         data.EntryOrder.resize(size_t(n));
         throw TooManyFiles();
     }
-    data.TotalBytes += record.size;
+    // Sparse files can claim sizes whose sum no 64-bit count holds.
+    if (record.size > 0)
+        data.TotalBytes = record.size > std::numeric_limits<qint64>::max() - data.TotalBytes
+                              ? std::numeric_limits<qint64>::max()
+                              : data.TotalBytes + record.size;
 }
 
 } // namespace tamsoret
