@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick librsvg2-bin
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   libicu-dev
+  ntfs-3g dosfstools fuse3 libfuse3-dev  # Windows volumes and a failing FUSE file system, for the scan's tests
   desktop-file-utils dpkg-dev file man-db
   clang libclang-rt-14-dev
 )
