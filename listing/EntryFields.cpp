@@ -244,7 +244,8 @@ void AddEntry(const FindRecord &record, qint32 n, ListingData &data, qint16 orde
         AppendFormatSize(sizeText, record.size, locale);
 
     LocalDateTime local;
-    const bool hasDate = FileTimeToDate(record.lastWriteTime, local);
+    // An entry whose status could not be read has no time to show.
+    const bool hasDate = record.statusError == 0 && FileTimeToDate(record.lastWriteTime, local);
     Text dateText;
     if (hasDate)
         AppendDateText(dateText, local, locale);

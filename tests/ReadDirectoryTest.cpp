@@ -403,6 +403,7 @@ TEST_F(ReadDirectoryTest, Should_ListEntriesWhoseStatusFails_AndNameThemAfterwar
     EXPECT_EQ(count, 4) << SortedNames(data).join(u'|').toStdString();
     EXPECT_EQ(Find(data, "Readable.txt")->SizeText, "5 b ");
     EXPECT_EQ(Find(data, "Broken.txt")->SizeText, FormatSize(0, English));
+    EXPECT_EQ(Find(data, "Broken.txt")->DateText, "?\?/?\?/?? ??:??");
     EXPECT_EQ(Find(data, "Broken folder")->SizeText, "<DIR>    ");
     EXPECT_FALSE(Find(data, "Vanished.txt"));
     ASSERT_TRUE(reported);
