@@ -7,10 +7,11 @@
 # TAMSORET_STATUS_THREADS and TAMSORET_KEY_THREADS, which exist for this measuring only.
 #
 # Usage: bench/threads.sh [--base DIR] [--build DIR] [--rounds N] [--sizes "N ..."]
-#                         [--threads "N ..."] [--cpus "LIST ..."] [--lang L]
+#                         [--threads "N ..."] [--cpus "LIST ..."] [--lang L] [--repeat N]
 #   --base     where the test folders are made or found (/tmp/tamsoret-bench)
 #   --build    the build folder, configured as a Release build (build-bench)
-#   --rounds   rounds of every count (3), each of --repeat 3 runs in one process
+#   --rounds   rounds of every count (3)
+#   --repeat   runs in one process each round (3)
 #   --sizes    entries per test folder ("1000 100000 1000000")
 #   --threads  the counts tried, 0 for the program's own choice ("0 1 2 3 4")
 #   --cpus     taskset processor lists ("0 0,1")
@@ -20,6 +21,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 base=/tmp/tamsoret-bench
 build=$here/build-bench
 rounds=3
+repeat=3
 sizes="1000 100000 1000000"
 threads="0 1 2 3 4"
 cpus="0 0,1"
@@ -33,7 +35,8 @@ while (($#)); do
     --threads) threads=$2; shift 2 ;;
     --cpus) cpus=$2; shift 2 ;;
     --lang) lang=$2; shift 2 ;;
-    *) sed -n '2,20p' "$0" >&2; exit 2 ;;
+    --repeat) repeat=$2; shift 2 ;;
+    *) sed -n '2,21p' "$0" >&2; exit 2 ;;
     esac
 done
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAMSORET_TESTS=OFF >/dev/null
@@ -66,7 +69,7 @@ for n in $sizes; do
                 env_threads=()
                 if ((t > 0)); then env_threads=(TAMSORET_STATUS_THREADS=$t TAMSORET_KEY_THREADS=$t); fi
                 env "${env_threads[@]}" LANG=$lang LC_ALL=$lang taskset -c "$c" \
-                    "$bench" --repeat 3 "$base/e$n" "$base/out/threads-$$.txt" >"$results/last"
+                    "$bench" --repeat "$repeat" "$base/e$n" "$base/out/threads-$$.txt" >"$results/last"
                 awk '$1 == "scan" { print $2 }' "$results/last" >>"$results/$t.scan"
                 awk '$1 == "sort" { print $2 }' "$results/last" >>"$results/$t.sort"
             done

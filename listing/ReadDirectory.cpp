@@ -90,8 +90,8 @@ void ReportUnreadEntries(const ListedFolder &folder, const ListingData &data)
         if (i > 0) reason += QStringLiteral(", ");
         reason += name + QStringLiteral(" (") + qt_error_string(error) + u')';
     }
-    if (size_t(data.Unread.count) > data.Unread.first.size())
-        reason += QStringLiteral(" and %1 more").arg(size_t(data.Unread.count) - data.Unread.first.size());
+    const size_t more = size_t(data.Unread.count) - data.Unread.first.size();
+    if (more > 0) reason += QStringLiteral(" and %1 more").arg(more);
     throw Failure(QStringLiteral("Some entries could not be read"),
                   ReplaceControlCharacters(folder.path()), reason + u'.');
 }

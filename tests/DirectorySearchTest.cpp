@@ -204,95 +204,59 @@ TEST(DirectorySearch, Should_GiveNoDotEntries_AtTheRoot)
     EXPECT_TRUE(records.count("tmp"));
 }
 
-// A Windows volume made in an image file and mounted for the life of the object.
-struct WindowsVolumeCase
+// A Windows volume made in an image file by commands (%1 the image, %2 the mount point).
+// NTFS keeps the short names it is given; FAT makes its own.
+using VolumeCommands = std::pair<const char *, QList<QStringList>>;
+class WindowsVolumes : public ::testing::TestWithParam<VolumeCommands>
 {
-    const char *name;
-    const char *kernelType; // what /proc/filesystems must hold, if anything
-    QStringList tools;
-    QList<QStringList> commands; // %1 the image, %2 the mount point
-    bool setsShortNames;         // the test gives the short names; else the volume makes them
 };
 
-class WindowsVolumeTest : public ::testing::TestWithParam<WindowsVolumeCase>
+TEST_P(WindowsVolumes, Should_GiveTheVolumesShortNamesAndAttributes_NotTheDotRule)
 {
-protected:
-    void TearDown() override
-    {
-        if (mounted) umount(QFile::encodeName(mnt).constData());
-    }
-    static bool Run(const QStringList &command)
-    {
-        return QProcess::execute(command[0], command.mid(1)) == 0;
-    }
-    QTemporaryDir dir;
-    QString mnt;
-    bool mounted = false;
-};
-
-TEST_P(WindowsVolumeTest, Should_GiveTheVolumesShortNamesAndAttributes_NotTheDotRule)
-{
-    const WindowsVolumeCase &volume = GetParam();
     TAMSORET_SKIP_UNLESS_ROOT("mounting a file system image");
-    if (*volume.kernelType && !ReadAll("/proc/filesystems").contains(volume.kernelType))
-        GTEST_SKIP() << "this machine's kernel has no " << volume.kernelType;
-    for (const QString &tool : volume.tools) {
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            GTEST_SKIP() << tool.toStdString() << " is not installed";
-    }
-    const QString image = dir.filePath("image");
-    mnt = dir.filePath("mnt");
+    const bool ntfs = GetParam().first == std::string("ntfs3g");
+    if (!ntfs && !ReadAll("/proc/filesystems").contains("vfat"))
+        GTEST_SKIP() << "this machine's kernel has no vfat";
+    QTemporaryDir dir;
+    const QString mnt = dir.filePath("mnt");
     ASSERT_TRUE(QDir().mkdir(mnt));
-    ASSERT_TRUE(QFile(image).open(QIODevice::WriteOnly) && QFile(image).resize(32 << 20));
-    for (QStringList command : volume.commands)
-        ASSERT_TRUE(Run(command.replaceInStrings("%1", image).replaceInStrings("%2", mnt)))
-            << command.join(u' ').toStdString();
-    mounted = true;
-
-    const QByteArray at = QFile::encodeName(mnt) + '/';
-    MakeFile(mnt + "/A long file name.txt", 3);
-    MakeFile(mnt + "/.dotfile", 1);
-    ASSERT_TRUE(QDir(mnt).mkdir("Program Files"));
-    const auto setAttributes = [&](const char *name, quint32 bits) {
-        const QByteArray path = at + name;
-        if (volume.setsShortNames) {
-            const quint32 big = qToBigEndian(bits);
-            return setxattr(path, "system.ntfs_attrib_be", &big, 4, 0) == 0;
-        }
-        const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-        const bool set = fd >= 0 && ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &bits) == 0;
-        if (fd >= 0) ::close(fd);
-        return set;
-    };
-    ASSERT_TRUE(setAttributes("A long file name.txt", 0x27));
-    ASSERT_TRUE(setAttributes(".dotfile", Attr::Archive));
-    if (volume.setsShortNames) {
-        ASSERT_EQ(setxattr(at + "A long file name.txt", "system.ntfs_dos_name", "ALONGF~1.TXT",
-                           12, 0),
-                  0);
-        ASSERT_EQ(setxattr(at + "Program Files", "system.ntfs_dos_name", "PROGRA~1", 8, 0), 0);
+    MakeFile(dir.filePath("img"), 32 << 20);
+    for (QStringList command : GetParam().second) {
+        if (QStandardPaths::findExecutable(command[0]).isEmpty())
+            GTEST_SKIP() << command[0].toStdString() << " is not installed";
+        command.replaceInStrings("%1", dir.filePath("img")).replaceInStrings("%2", mnt);
+        ASSERT_EQ(QProcess::execute(command.takeFirst(), command), 0);
     }
-
+    const QByteArray at = QFile::encodeName(mnt) + '/', file = at + "A long file name.txt";
+    MakeFile(QFile::decodeName(file), 3);
+    MakeFile(QFile::decodeName(at + ".dot"), 1);
+    ASSERT_EQ(mkdir(at + "Program Files", 0755), 0);
+    for (const auto &[path, bits] : {std::pair{file, 0x27u}, std::pair{at + ".dot", 0x20u}}) {
+        const quint32 big = qToBigEndian(bits);
+        const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        EXPECT_EQ(ntfs ? setxattr(path, "system.ntfs_attrib_be", &big, 4, 0)
+                       : ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &bits),
+                  0);
+        ::close(fd);
+    }
+    if (ntfs) {
+        EXPECT_EQ(setxattr(file, "system.ntfs_dos_name", "ALONGF~1.TXT", 12, 0), 0);
+        EXPECT_EQ(setxattr(at + "Program Files", "system.ntfs_dos_name", "PROGRA~1", 8, 0), 0);
+    }
     const auto records = ReadAllRecords(QFile::encodeName(mnt));
-    const FindRecord &file = records.at("A long file name.txt");
-    EXPECT_EQ(file.alternateName.toUpper(), "ALONGF~1.TXT");
-    EXPECT_EQ(file.attributes,
-              Attr::ReadOnly | Attr::Hidden | Attr::System | Attr::Archive);
-    EXPECT_EQ(file.size, 3);
-    EXPECT_EQ(records.at(".dotfile").attributes, Attr::Archive);
-    const FindRecord &folder = records.at("Program Files");
-    EXPECT_EQ(folder.alternateName.toUpper(), "PROGRA~1");
-    EXPECT_EQ(folder.attributes & (Attr::Folder | Attr::Hidden | Attr::ReadOnly), Attr::Folder);
+    umount(QFile::encodeName(mnt));
+    EXPECT_EQ(records.at("A long file name.txt").alternateName.toUpper(), "ALONGF~1.TXT");
+    EXPECT_EQ(records.at("A long file name.txt").attributes, 0x27u);
+    EXPECT_EQ(records.at(".dot").attributes, Attr::Archive);
+    EXPECT_EQ(records.at("Program Files").alternateName.toUpper(), "PROGRA~1");
+    EXPECT_EQ(records.at("Program Files").attributes & ~Attr::Archive, Attr::Folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Volumes, WindowsVolumeTest,
+    Volumes, WindowsVolumes,
     ::testing::Values(
-        WindowsVolumeCase{"ntfs3g", "", {"mkntfs", "ntfs-3g"},
-                          {{"mkntfs", "-F", "-Q", "-q", "%1"}, {"ntfs-3g", "%1", "%2"}}, true},
-        WindowsVolumeCase{"vfat", "vfat", {"mkfs.fat"},
-                          {{"mkfs.fat", "%1"}, {"mount", "-t", "vfat", "-o", "loop", "%1", "%2"}},
-                          false}),
-    [](const auto &info) { return std::string(info.param.name); });
+        VolumeCommands{"ntfs3g", {{"mkntfs", "-F", "-Q", "-q", "%1"}, {"ntfs-3g", "%1", "%2"}}},
+        VolumeCommands{"vfat", {{"mkfs.fat", "%1"}, {"mount", "-o", "loop", "%1", "%2"}}}),
+    [](const auto &info) { return std::string(info.param.first); });
 
 } // namespace

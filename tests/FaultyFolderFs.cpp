@@ -1,62 +1,42 @@
 // A read-only FUSE file system for the scan's tests, failing as network shares and damaged
-// disks do: one folder, which like some FUSE file systems reports no links, holding an
-// entry of each kind the scan must tell apart.
-//
-// Usage: faulty_folder_fs MOUNTPOINT (runs in the foreground until unmounted)
-
+// disks do: one folder that reports no links, as some FUSE file systems do, holding a file,
+// a file and a folder whose status calls fail with EIO, and a name gone when looked at.
+// Usage: faulty_folder_fs MOUNTPOINT (returns once mounted; serves until unmounted)
 #define FUSE_USE_VERSION 31
 #include <fuse.h>
 
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace {
 
-struct Entry
-{
-    const char *name;
-    mode_t mode;
-    int error; // what its status call fails with, 0 for none
-};
-
-const Entry Entries[] = {
+const struct { const char *name; mode_t mode; int error; } Entries[] = {
     {"readable.txt", S_IFREG | 0644, 0},
     {"broken.txt", S_IFREG | 0644, EIO},
     {"broken folder", S_IFDIR | 0755, EIO},
-    {"vanished.txt", S_IFREG | 0644, ENOENT}, // named by the folder, gone when looked at
+    {"vanished.txt", S_IFREG | 0644, ENOENT},
 };
-
-constexpr off_t ReadableSize = 5;
 
 int GetAttr(const char *path, struct stat *st, fuse_file_info *)
 {
-    std::memset(st, 0, sizeof *st);
-    if (std::strcmp(path, "/") == 0) {
-        st->st_mode = S_IFDIR | 0755;
-        st->st_nlink = 0;
-        return 0;
+    *st = {};
+    st->st_mode = S_IFDIR | 0755; // the root, with no links
+    for (const auto &entry : Entries) {
+        if (std::strcmp(path + 1, entry.name) == 0) {
+            st->st_mode = entry.mode;
+            st->st_nlink = 1;
+            st->st_size = 5;
+            return -entry.error;
+        }
     }
-    for (const Entry &entry : Entries) {
-        if (std::strcmp(path + 1, entry.name) != 0) continue;
-        if (entry.error != 0) return -entry.error;
-        st->st_mode = entry.mode;
-        st->st_nlink = 1;
-        st->st_size = ReadableSize;
-        return 0;
-    }
-    return -ENOENT;
+    return std::strcmp(path, "/") == 0 ? 0 : -ENOENT;
 }
 
-int ReadDir(const char *path, void *buffer, fuse_fill_dir_t fill, off_t, fuse_file_info *,
+int ReadDir(const char *, void *buffer, fuse_fill_dir_t fill, off_t, fuse_file_info *,
             fuse_readdir_flags)
 {
-    if (std::strcmp(path, "/") != 0) return -ENOTDIR;
     struct stat st{};
-    st.st_mode = S_IFDIR;
-    fill(buffer, ".", &st, 0, fuse_fill_dir_flags(0));
-    fill(buffer, "..", &st, 0, fuse_fill_dir_flags(0));
-    for (const Entry &entry : Entries) {
+    for (const auto &entry : Entries) {
         st.st_mode = entry.mode; // the type the folder tells, whatever the status call does
         fill(buffer, entry.name, &st, 0, fuse_fill_dir_flags(0));
     }
@@ -67,11 +47,10 @@ int ReadDir(const char *path, void *buffer, fuse_fill_dir_t fill, off_t, fuse_fi
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) return 2;
     fuse_operations operations{};
     operations.getattr = GetAttr;
     operations.readdir = ReadDir;
-    char *arguments[] = {argv[0], const_cast<char *>("-f"), const_cast<char *>("-s"), argv[1],
-                         nullptr};
-    return fuse_main(4, arguments, &operations, nullptr);
+    char single[] = "-s";
+    char *arguments[] = {argv[0], single, argc == 2 ? argv[1] : nullptr, nullptr};
+    return fuse_main(2 + (argc == 2), arguments, &operations, nullptr);
 }

@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
@@ -20,7 +19,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
-#include <limits>
 #include <optional>
 #include <pwd.h>
 #include <sched.h>
@@ -352,69 +350,43 @@ TEST_F(ReadDirectoryTest, Should_Fail_NamingTheFolder_When_ItCannotBeRead)
 
 TEST_F(ReadDirectoryTest, Should_SumSizesBeyond64Bits_WithoutWrapping)
 {
-    // Sparse files of 2^62 bytes: tmpfs takes them where the disk under the tests may not.
-    TAMSORET_SKIP_UNLESS_ROOT("a tmpfs of its own for files of 2^62 bytes");
+    TAMSORET_SKIP_UNLESS_ROOT("a tmpfs of its own, which takes sparse files of 2^62 bytes");
     SmallDisk disk("1m");
-    ASSERT_TRUE(disk.mounted());
-    for (const char *name : {"a", "b", "c"}) {
-        QFile huge(disk.filePath(name));
-        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(huge.resize(qint64(1) << 62));
-    }
-    ASSERT_EQ(ReadDirectory(ListedFolder::open(QFile::encodeName(disk.path())), "*.*", {}, data,
-                            OrderBySize, English),
-              4);
-    EXPECT_EQ(data.TotalBytes, std::numeric_limits<qint64>::max());
-    EXPECT_EQ(data.SummaryText, "4 file(s), " + FormatSize(data.TotalBytes, English));
+    for (const char *name : {"a", "b", "c"})
+        MakeFile(disk.filePath(name), qint64(1) << 62);
+    ReadDirectory(ListedFolder::open(QFile::encodeName(disk.path())), "*.*", {}, data,
+                  OrderBySize, English);
+    EXPECT_EQ(data.SummaryText, "4 file(s), 8,589,934,591 Gb");
 }
 
 TEST_F(ReadDirectoryTest, Should_ListEntriesWhoseStatusFails_AndNameThemAfterwards)
 {
-#ifndef TAMSORET_FAULTY_FOLDER_FS
+#ifndef FAULTY_FOLDER_FS
     GTEST_SKIP() << "libfuse3 was not found when the tests were built";
 #else
     TAMSORET_SKIP_UNLESS_ROOT("mounting a FUSE file system");
-    if (access("/dev/fuse", R_OK | W_OK) != 0) GTEST_SKIP() << "no /dev/fuse on this machine";
-    // A live folder that reports no links, holding a readable file, a file and a folder
-    // whose status calls fail with EIO, and a name whose entry is gone when looked at.
+    const QByteArray mnt = QFile::encodeName(dir.path()) + "/mnt";
     folder("mnt");
-    const QByteArray mnt = QFile::encodeName(dir.filePath("mnt"));
-    QProcess fs;
-    fs.start(TAMSORET_FAULTY_FOLDER_FS, {dir.filePath("mnt")});
-    struct stat before, now;
-    ASSERT_EQ(stat(QFile::encodeName(dir.path()).constData(), &before), 0);
-    for (int i = 0; i < 100 && (stat(mnt.constData(), &now) != 0 || now.st_dev == before.st_dev); ++i)
-        QThread::msleep(50);
-    ASSERT_NE(now.st_dev, before.st_dev) << fs.readAllStandardError().toStdString();
-    qint32 count = 0;
-    std::optional<Failure> reported;
+    ASSERT_EQ(QProcess::execute(FAULTY_FOLDER_FS, {QFile::decodeName(mnt)}), 0);
+    QString reported;
     {
         const ListedFolder listed = ListedFolder::open(mnt);
-        count = ReadDirectory(listed, "*.*", {}, data, OrderByName, English);
+        EXPECT_EQ(ReadDirectory(listed, "*.*", {}, data, OrderByName, English), 3);
         try {
             ReportUnreadEntries(listed, data);
         } catch (const Failure &failure) {
-            reported = failure;
+            reported = failure.message();
         }
     }
-    EXPECT_EQ(umount(mnt.constData()), 0);
-    EXPECT_TRUE(fs.waitForFinished());
-
-    EXPECT_EQ(count, 4) << SortedNames(data).join(u'|').toStdString();
+    EXPECT_EQ(umount(mnt), 0);
     EXPECT_EQ(Find(data, "Readable.txt")->SizeText, "5 b ");
-    EXPECT_EQ(Find(data, "Broken.txt")->SizeText, FormatSize(0, English));
-    EXPECT_EQ(Find(data, "Broken.txt")->DateText, "?\?/?\?/?? ??:??");
+    EXPECT_EQ(Find(data, "Broken.txt")->DateText + Find(data, "Broken.txt")->SizeText,
+              "?\?/?\?/?? ??:??0 b ");
     EXPECT_EQ(Find(data, "Broken folder")->SizeText, "<DIR>    ");
-    EXPECT_FALSE(Find(data, "Vanished.txt"));
-    ASSERT_TRUE(reported);
-    EXPECT_EQ(reported->whatFailed(), "Some entries could not be read");
-    EXPECT_EQ(reported->on(), dir.filePath("mnt"));
     const QString eio = qt_error_string(EIO);
-    EXPECT_TRUE(reported->reason() == "2 entries are listed by their names only: broken.txt (" +
-                                          eio + "), broken folder (" + eio + ")." ||
-                reported->reason() == "2 entries are listed by their names only: broken folder (" +
-                                          eio + "), broken.txt (" + eio + ").")
-        << reported->reason().toStdString();
+    EXPECT_EQ(reported, "Some entries could not be read\r" + QFile::decodeName(mnt) +
+                            "\r2 entries are listed by their names only: broken.txt (" + eio +
+                            "), broken folder (" + eio + ").");
 #endif
 }
 
