@@ -30,9 +30,9 @@ unsigned QuotaProcessors()
     if (!group.startsWith('/')) return 0;
     unsigned tightest = 0;
     for (;;) {
-        const unsigned quota = ProcessorsInQuota(
-            ReadSmallFile(QStringLiteral("/sys/fs/cgroup") + QString::fromUtf8(group) +
-                          QStringLiteral("/cpu.max")));
+        const unsigned quota =
+            ProcessorsInQuota(ReadSmallFile(QStringLiteral("/sys/fs/cgroup") +
+                                            QString::fromUtf8(group) + QStringLiteral("/cpu.max")));
         if (quota != 0 && (tightest == 0 || quota < tightest)) tightest = quota;
         if (group == "/" || group.isEmpty()) return tightest;
         group.truncate(std::max<qsizetype>(group.lastIndexOf('/'), 1));

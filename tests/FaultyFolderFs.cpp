@@ -1,23 +1,25 @@
-// A read-only FUSE file system for the scan's tests, failing as network shares and damaged
-// disks do: one folder that reports no links, as some FUSE file systems do, holding a file,
-// a file and a folder whose status calls fail with EIO, and a name gone when looked at.
-// Usage: faulty_folder_fs MOUNTPOINT (returns once mounted; serves until unmounted)
+// A FUSE file system failing as network shares and damaged disks do: a folder with no links
+// holding a file, a file and a folder whose status calls fail with EIO, and a name gone when
+// looked at. faulty_folder_fs MOUNTPOINT returns once mounted, and serves until unmounted.
 #define FUSE_USE_VERSION 31
 #include <fuse.h>
 
 #include <cerrno>
 #include <cstring>
 
-namespace {
-
-const struct { const char *name; mode_t mode; int error; } Entries[] = {
+static const struct
+{
+    const char *name;
+    mode_t mode;
+    int error;
+} Entries[] = {
     {"readable.txt", S_IFREG | 0644, 0},
     {"broken.txt", S_IFREG | 0644, EIO},
     {"broken folder", S_IFDIR | 0755, EIO},
     {"vanished.txt", S_IFREG | 0644, ENOENT},
 };
 
-int GetAttr(const char *path, struct stat *st, fuse_file_info *)
+static int GetAttr(const char *path, struct stat *st, fuse_file_info *)
 {
     *st = {};
     st->st_mode = S_IFDIR | 0755; // the root, with no links
@@ -32,18 +34,18 @@ int GetAttr(const char *path, struct stat *st, fuse_file_info *)
     return std::strcmp(path, "/") == 0 ? 0 : -ENOENT;
 }
 
-int ReadDir(const char *, void *buffer, fuse_fill_dir_t fill, off_t, fuse_file_info *,
-            fuse_readdir_flags)
+static int ReadDir(const char *, void *buffer, fuse_fill_dir_t fill, off_t, fuse_file_info *,
+                   fuse_readdir_flags)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     for (const auto &entry : Entries) {
         st.st_mode = entry.mode; // the type the folder tells, whatever the status call does
         fill(buffer, entry.name, &st, 0, fuse_fill_dir_flags(0));
     }
     return 0;
 }
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
