@@ -242,10 +242,10 @@ void CollationKeys::appendAll(size_t count, const TextAt &textAt)
     // The parts after the first on threads of their own, each with a collator of its own;
     // a part whose thread or collator cannot be had is left to the caller's thread.
     const unsigned threads = KeyThreads(count);
-    std::vector<bool> started(threads, false);
-    std::vector<std::exception_ptr> failures(threads);
     try {
-        std::vector<std::jthread> helpers;
+        std::vector<bool> started(threads, false);
+        std::vector<std::exception_ptr> failures(threads);
+        std::vector<std::jthread> helpers; // joined before the failures they may write go
         helpers.reserve(threads);
         for (unsigned part = 1; part < threads; ++part) {
             try {
