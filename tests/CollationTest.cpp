@@ -198,11 +198,9 @@ TEST(CollationKeys, Should_MakeTheKeysOnOneThread_When_NoThreadCanStart)
         if (setrlimit(RLIMIT_NPROC, &one) != 0 || setgid(nobody->pw_gid) != 0 ||
             setuid(nobody->pw_uid) != 0)
             _exit(10);
-        try {
-            std::thread([] {}).join();
-            _exit(11); // the limit does not hold: nothing would be shown
-        } catch (const std::system_error &) {
-        }
+        std::jthread probe;
+        EXPECT_THROW(probe = std::jthread([] {}), std::system_error);
+        if (probe.joinable()) _exit(11); // the limit does not hold: nothing would be shown
         CollationKeys together(german), alone(german);
         together.appendAll(texts.size(), [&](size_t i) { return KeyText(texts[i]); });
         for (size_t i = 0; i < texts.size(); ++i) {

@@ -7,22 +7,21 @@
 #include <cerrno>
 #include <cstring>
 
-static const struct
+struct Entry
 {
     const char *name;
     mode_t mode;
     int error;
-} Entries[] = {
-    {"readable.txt", S_IFREG | 0644, 0},
-    {"broken.txt", S_IFREG | 0644, EIO},
-    {"broken folder", S_IFDIR | 0755, EIO},
-    {"vanished.txt", S_IFREG | 0644, ENOENT},
 };
+static const Entry Entries[] = {{"readable.txt", S_IFREG, 0},
+                                {"broken.txt", S_IFREG, EIO},
+                                {"broken folder", S_IFDIR, EIO},
+                                {"vanished.txt", S_IFREG, ENOENT}};
 
 static int GetAttr(const char *path, struct stat *st, fuse_file_info *)
 {
     *st = {};
-    st->st_mode = S_IFDIR | 0755; // the root, with no links
+    st->st_mode = S_IFDIR; // the root, with no links
     for (const auto &entry : Entries) {
         if (std::strcmp(path + 1, entry.name) == 0) {
             st->st_mode = entry.mode;
