@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace tamsoret {
@@ -135,14 +136,26 @@ private:
     std::vector<std::uint64_t> positions_;
 };
 
+// Stored entries whose status could not be read: listed with their name only.
+struct UnreadEntries
+{
+    static constexpr size_t NamesKept = 5;
+    qint32 count = 0;
+    // The first few, each with the system's error number.
+    std::vector<std::pair<QString, int>> first;
+};
+
 // What one listing run knows about the folder: the entries in scan order, the order
-// in which they are printed, the byte total of the stored entries and the summary line.
+// in which they are printed, the byte total of the stored entries (held at the largest
+// count it can hold rather than wrap), the summary line, and which entries are listed
+// without their status.
 struct ListingData
 {
     EntryTable Entries;
     std::vector<qint32> EntryOrder;
     qint64 TotalBytes = 0;
     QString SummaryText;
+    UnreadEntries Unread;
 };
 
 } // namespace tamsoret

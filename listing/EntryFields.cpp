@@ -244,7 +244,8 @@ void AddEntry(const FindRecord &record, qint32 n, ListingData &data, qint16 orde
         AppendFormatSize(sizeText, record.size, locale);
 
     LocalDateTime local;
-    const bool hasDate = FileTimeToDate(record.lastWriteTime, local);
+    // An entry whose status could not be read has no time to show.
+    const bool hasDate = record.statusError == 0 && FileTimeToDate(record.lastWriteTime, local);
     Text dateText;
     if (hasDate)
         AppendDateText(dateText, local, locale);
@@ -290,7 +291,11 @@ void AddEntry(const FindRecord &record, qint32 n, ListingData &data, qint16 orde
         data.EntryOrder.resize(size_t(n));
         throw TooManyFiles();
     }
-    data.TotalBytes += record.size;
+    // Sparse files can claim sizes whose sum no 64-bit count holds.
+    if (record.size > 0)
+        data.TotalBytes = record.size > std::numeric_limits<qint64>::max() - data.TotalBytes
+                              ? std::numeric_limits<qint64>::max()
+                              : data.TotalBytes + record.size;
 }
 
 } // namespace tamsoret

@@ -18,6 +18,7 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
     data.TotalBytes = 0;
     data.Entries.clear();
     data.EntryOrder.clear();
+    data.Unread = {};
     qint32 count = 0;
 
     // A folder that cannot be read, from the start or part of the way, would otherwise be
@@ -58,6 +59,11 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
             continue;
         AddEntry(record, count, data, orderBy, locale);
         ++count;
+        if (record.statusError != 0) {
+            if (data.Unread.first.size() < UnreadEntries::NamesKept)
+                data.Unread.first.emplace_back(name.toString(), record.statusError);
+            ++data.Unread.count;
+        }
     } while (search.findNext(record));
     search.close();
     if (search.error() != 0) {
@@ -65,12 +71,31 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
         data.TotalBytes = 0;
         data.Entries.clear();
         data.EntryOrder.clear();
+        data.Unread = {};
         throw cannotRead(search.error());
     }
 
     data.SummaryText =
         QString::number(count) + QStringLiteral(" file(s), ") + FormatSize(data.TotalBytes, locale);
     return count;
+}
+
+void ReportUnreadEntries(const ListedFolder &folder, const ListingData &data)
+{
+    if (data.Unread.count == 0) return;
+    QString reason = data.Unread.count == 1
+                         ? QStringLiteral("1 entry is listed by its name only: ")
+                         : QStringLiteral("%1 entries are listed by their names only: ")
+                               .arg(data.Unread.count);
+    for (size_t i = 0; i < data.Unread.first.size(); ++i) {
+        const auto &[name, error] = data.Unread.first[i];
+        if (i > 0) reason += QStringLiteral(", ");
+        reason += name + QStringLiteral(" (") + qt_error_string(error) + u')';
+    }
+    const size_t more = size_t(data.Unread.count) - data.Unread.first.size();
+    if (more > 0) reason += QStringLiteral(" and %1 more").arg(more);
+    throw Failure(QStringLiteral("Some entries could not be read"),
+                  ReplaceControlCharacters(folder.path()), reason + u'.');
 }
 
 } // namespace tamsoret

@@ -24,4 +24,9 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
                      const ScanSwitches &switches, ListingData &data, qint16 orderBy,
                      const LocaleFormat &locale, std::atomic<qint64> *entriesRead = nullptr);
 
+// Throws a Failure naming the entries the last read listed without their status, the first
+// few with the system's reason; nothing when there are none. Called once the listing is
+// out, so that what could be read is not withheld for what could not.
+void ReportUnreadEntries(const ListedFolder &folder, const ListingData &data);
+
 } // namespace tamsoret

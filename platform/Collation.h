@@ -72,9 +72,14 @@ public:
     // again, and their whole keys made once more.
     using TextAt = std::function<KeyText(size_t)>;
     // Appends the texts textAt(size() .. size() + count - 1). In a collating locale,
-    // where making the keys is most of the work of a sort, they are made on two threads
-    // when there are enough of them: textAt is then called from both at once.
+    // where making the keys is most of the work of a sort, they are made on more threads
+    // the more texts there are, up to the processors this process may use: textAt is then
+    // called from all of them at once. When no further thread or collator can be had the
+    // caller's thread makes all the keys.
     void appendAll(size_t count, const TextAt &textAt);
+    // For measuring only: TAMSORET_KEY_THREADS=N in the environment makes appendAll() use
+    // N threads whatever the count and the machine.
+    static constexpr char ForceThreadsVariable[] = "TAMSORET_KEY_THREADS";
     // -1, 0 or 1 for the keys of the a-th and b-th text appended.
     int compare(size_t a, size_t b, const TextAt &textAt);
 

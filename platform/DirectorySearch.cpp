@@ -1,5 +1,8 @@
 #include "platform/DirectorySearch.h"
 
+#include "platform/Processors.h"
+#include "platform/WindowsVolume.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -11,7 +14,6 @@
 #include <fcntl.h>
 #include <mutex>
 #include <new>
-#include <sched.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
@@ -51,37 +53,68 @@ void DecodeName(const char *bytes, size_t length, QString &out)
     }
 }
 
-// What the status call tells of one name; present is false when the entry was gone.
+// What the status call tells of one name. An entry that is gone is not present; one whose
+// status cannot be read has the system's error number, and only what the folder told.
 struct Status
 {
     qint64 size;
     qint64 lastWriteTime;
     quint32 attributes;
+    int error;
     bool present;
+    char shortName[WindowsVolume::ShortNameBytes];
 };
 
-Status ReadStatus(int dirFd, const char *name)
+int StatAt(int dirFd, const char *name, struct stat &st, int flags)
 {
+    int result;
+    do
+        result = fstatat(dirFd, name, &st, flags);
+    while (result != 0 && errno == EINTR);
+    return result == 0 ? 0 : errno;
+}
+
+void ReadStatus(int dirFd, const char *name, unsigned char type, const WindowsVolume &volume,
+                Status &status)
+{
+    status.shortName[0] = '\0';
+    status.size = 0;
+    status.lastWriteTime = 0;
+    status.error = 0;
+    status.present = true;
+    // On Windows volumes the hidden bit is the volume's, whatever the name.
+    const bool dotName = volume.kind() == WindowsVolume::Kind::None && name[0] == '.' &&
+                         !IsDotOrDotDot(name);
     struct stat st;
-    if (fstatat(dirFd, name, &st, 0) != 0) {
-        // A link whose target is missing, loops or cannot be reached is described by
-        // the link itself; an entry that is gone altogether is passed over.
-        if (fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return {0, 0, 0, false};
+    // A link whose target is missing, loops or cannot be reached is described by the link
+    // itself.
+    int error = StatAt(dirFd, name, st, 0);
+    if (error != 0) error = StatAt(dirFd, name, st, AT_SYMLINK_NOFOLLOW);
+    if (error == ENOENT || error == ENOTDIR) {
+        status.present = false; // gone since its name was read
+        return;
+    }
+    if (error != 0) {
+        status.error = error;
+        status.attributes = (type == DT_DIR ? Attr::Folder : 0) | (dotName ? Attr::Hidden : 0);
+        return;
     }
     quint32 attributes = 0;
     const bool folder = S_ISDIR(st.st_mode);
     if (folder)
         attributes |= Attr::Folder;
-    if (name[0] == '.' && !IsDotOrDotDot(name))
+    if (dotName)
         attributes |= Attr::Hidden;
     if (!(st.st_mode & S_IWUSR))
         attributes |= Attr::ReadOnly;
     if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode) ||
         S_ISSOCK(st.st_mode))
         attributes |= Attr::System;
-    return {folder ? 0 : static_cast<qint64>(st.st_size), static_cast<qint64>(st.st_mtim.tv_sec),
-            attributes, true};
+    if (volume.kind() != WindowsVolume::Kind::None)
+        volume.describe(name, attributes, status.shortName);
+    status.size = folder ? 0 : static_cast<qint64>(st.st_size);
+    status.lastWriteTime = static_cast<qint64>(st.st_mtim.tv_sec);
+    status.attributes = attributes;
 }
 
 // Names read from the folder and not yet delivered, with their status once it is read.
@@ -93,7 +126,7 @@ struct Batch
     // Some file systems give names longer than NAME_MAX bytes: room for a few of those.
     explicit Batch(size_t capacity)
         : room(std::max<size_t>(capacity * (NAME_MAX + 1), 4096)), names(new char[room]),
-          starts(capacity), status(capacity)
+          starts(capacity), types(capacity), status(capacity)
     {
     }
     const char *name(size_t i) const { return names.get() + starts[i]; }
@@ -101,15 +134,16 @@ struct Batch
     size_t room;
     std::unique_ptr<char[]> names; // each name ended by a NUL
     std::vector<quint32> starts;
+    std::vector<unsigned char> types; // the file type the folder tells, DT_UNKNOWN when none
     std::vector<Status> status;
     size_t count = 0;
     State state = State::Free;
 };
 
-void ReadStatuses(int dirFd, Batch &batch)
+void ReadStatuses(int dirFd, const WindowsVolume &volume, Batch &batch)
 {
     for (size_t i = 0; i < batch.count; ++i)
-        batch.status[i] = ReadStatus(dirFd, batch.name(i));
+        ReadStatus(dirFd, batch.name(i), batch.types[i], volume, batch.status[i]);
 }
 
 // Room for the names of one directory read: about a thousand entries.
@@ -119,12 +153,19 @@ constexpr size_t DirentBytes = 64 * 1024;
 constexpr size_t NamesPerBatch = 256;
 // Batches read ahead for each thread that makes status calls.
 constexpr size_t BatchesPerThread = 4;
+// A thread started for fewer status calls than this costs more than it saves (a folder of
+// 1,000 entries was listed fastest by the caller's thread alone, bench/threads.sh): one
+// more thread is started for each such run of names read.
+constexpr size_t NamesPerStatusThread = 4096;
+// Measured on two processors only, where four threads still gained on 100,000 entries: the
+// cap keeps a machine of many processors from starting threads that no measurement backs.
+constexpr unsigned MaxStatusWorkers = 3;
 
 } // namespace
 
 struct DirectorySearch::Scan
 {
-    Scan(int fd, bool atRoot, unsigned workers);
+    Scan(int fd, bool atRoot, unsigned workers, bool forced);
     ~Scan();
 
     // The next batch in directory order with every status read, or nullptr at the end.
@@ -133,6 +174,7 @@ struct DirectorySearch::Scan
 
     int fd;
     bool atRoot;
+    WindowsVolume volume;
     int readError = 0;
     Batch *current = nullptr;
     size_t item = 0; // the next record of current
@@ -150,6 +192,7 @@ private:
     size_t direntsEnd = 0;
     size_t direntsAt = 0;
     bool namesEnded = false;
+    size_t namesRead = 0;
 
     // Batches by sequence number: next is the one delivered now or next, made the one
     // to be filled next.
@@ -157,7 +200,8 @@ private:
     size_t next = 0;
     size_t made = 0;
 
-    unsigned workers;
+    unsigned workers; // at most
+    bool forced;      // all of them, whatever the size of the folder
     std::vector<std::thread> threads;
     std::mutex mutex;
     std::condition_variable named;    // a batch waits for its status calls, or stop
@@ -165,8 +209,8 @@ private:
     bool stopping = false;
 };
 
-DirectorySearch::Scan::Scan(int fd, bool atRoot, unsigned workers)
-    : fd(fd), atRoot(atRoot), workers(workers)
+DirectorySearch::Scan::Scan(int fd, bool atRoot, unsigned workers, bool forced)
+    : fd(fd), atRoot(atRoot), volume(WindowsVolume::of(fd)), workers(workers), forced(forced)
 {
     // Without workers each name is read and its status asked for only when its record
     // is, so nothing is read ahead of the caller.
@@ -227,8 +271,10 @@ void DirectorySearch::Scan::readNames(Batch &batch)
         }
         direntsAt += entry->d_reclen;
         std::memcpy(batch.names.get() + used, entry->d_name, length + 1);
+        batch.types[batch.count] = entry->d_type;
         batch.starts[batch.count++] = quint32(used);
         used += length + 1;
+        ++namesRead;
     }
 }
 
@@ -245,10 +291,14 @@ void DirectorySearch::Scan::topUp()
             ++made;
         }
         named.notify_one();
-        // A folder whose names fit one batch is done quicker than a thread starts.
-        if (made - next >= 2 && threads.size() < workers) {
+        // A folder whose names fit one batch is done quicker than a thread starts, and a
+        // few thousand quicker than a worker pays for itself; larger ones get more.
+        const unsigned wanted =
+            forced ? workers
+                   : ThreadsFor(namesRead, NamesPerStatusThread, workers + 1, workers + 1) - 1;
+        if (made - next >= 2 && threads.size() < wanted) {
             try {
-                while (threads.size() < workers)
+                while (threads.size() < wanted)
                     threads.emplace_back(&Scan::work, this);
             } catch (const std::system_error &) {
                 workers = unsigned(threads.size()); // the caller's thread makes up for them
@@ -285,7 +335,7 @@ void DirectorySearch::Scan::readClaimed(std::unique_lock<std::mutex> &lock, Batc
 {
     batch.state = Batch::State::Claimed;
     lock.unlock();
-    ReadStatuses(fd, batch);
+    ReadStatuses(fd, volume, batch);
     lock.lock();
     batch.state = Batch::State::Done;
 }
@@ -318,7 +368,14 @@ void DirectorySearch::Scan::release()
     current = nullptr;
 }
 
-DirectorySearch::DirectorySearch(unsigned workers) : workers_(workers) {}
+DirectorySearch::DirectorySearch(unsigned workers)
+    : workers_(workers), forced_(false)
+{
+    if (const unsigned threads = ForcedThreads(ForceThreadsVariable)) {
+        workers_ = threads - 1;
+        forced_ = true;
+    }
+}
 
 DirectorySearch::~DirectorySearch() = default;
 
@@ -333,21 +390,16 @@ bool DirectorySearch::findFirst(FindRecord &record, int folderFd)
         return false;
     }
 
-    // A folder removed since it was opened still opens, and reads as empty: without this
-    // its listing would claim an empty folder.
+    // A folder removed since it was opened still opens, but reading its names fails with
+    // ENOENT; its link count tells nothing, as some file systems give folders none.
     struct stat here, root;
     const bool known = fstat(fd, &here) == 0;
-    if (known && here.st_nlink == 0) {
-        ::close(fd);
-        error_ = ENOENT;
-        return false;
-    }
     // The root has no "." and "..", the way a drive root has none; the folder may have
     // been reached by any path, so compare identities rather than names.
     const bool atRoot =
         known && stat("/", &root) == 0 && here.st_dev == root.st_dev && here.st_ino == root.st_ino;
     try {
-        scan_ = std::make_unique<Scan>(fd, atRoot, workers_);
+        scan_ = std::make_unique<Scan>(fd, atRoot, workers_, forced_);
     } catch (const std::bad_alloc &) {
         // The room for the names could not be had, as when the folder cannot be opened
         // for want of memory.
@@ -384,7 +436,11 @@ bool DirectorySearch::findNext(FindRecord &record)
                 DecodeName(name, length, record.name);
                 record.rawName.resize(qsizetype(length));
                 std::memcpy(record.rawName.data(), name, length);
-                record.alternateName.clear();
+                if (status.shortName[0] == '\0')
+                    record.alternateName.clear();
+                else
+                    record.alternateName = QString::fromUtf8(status.shortName);
+                record.statusError = status.error;
                 record.attributes = status.attributes;
                 record.size = status.size;
                 record.lastWriteTime = status.lastWriteTime;
@@ -408,12 +464,8 @@ void DirectorySearch::close()
 
 unsigned StatusWorkers()
 {
-    // A process held to fewer processors (taskset) gains nothing from more threads.
-    unsigned processors = std::thread::hardware_concurrency();
-    cpu_set_t allowed;
-    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0)
-        processors = std::min(processors, unsigned(CPU_COUNT(&allowed)));
-    return processors > 1 ? processors - 1 : 0;
+    // The caller's thread makes status calls too.
+    return std::min(UsableProcessors() - 1, MaxStatusWorkers);
 }
 
 } // namespace tamsoret

@@ -49,6 +49,7 @@ qint32 RunListing(const ListingRequest &request, const ListingEnvironment &envir
         break;
     }
     }
+    ReportUnreadEntries(request.folder, data);
     return count;
 }
 

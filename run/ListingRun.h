@@ -52,7 +52,8 @@ ListingDestination FileDestination(const QString &fileName);
 // Reads the folder through the filter and switches, sorts what it stored and writes or
 // prints the listing, telling onStage as each stage begins, on the caller's thread. The
 // entries stay in data. Throws what the stages throw (Failure, TooManyFiles), and
-// nothing is written or printed after a failure.
+// nothing is written or printed after a failure. Entries whose status could not be read
+// are listed by name, and reported by a Failure after the listing is out.
 qint32 RunListing(const ListingRequest &request, const ListingEnvironment &environment,
                   ListingData &data, const std::function<void(ListingStage)> &onStage = {});
 

@@ -25,6 +25,7 @@ test_packages=(
   xvfb xdotool x11-utils imagemagick librsvg2-bin
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils dpkg-dev file man-db lintian appstream
+  ntfs-3g dosfstools fuse3 libfuse3-dev  # Windows volumes and a failing FUSE file system, for the scan's tests
   clang libclang-rt-14-dev
 )
 packages=("${run_packages[@]}")

@@ -4,6 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
 #include <random>
 #include <vector>
 
@@ -174,6 +180,38 @@ TEST_P(CollationInLocale, SortsHugeKeysThatShareLongBeginnings)
     const auto textAt = [&](size_t i) { return KeyText(texts[i]); };
     EXPECT_EQ(StableOrder(keys, true, textAt), (std::vector<qint32>{4, 3, 0, 5, 2, 1}));
     EXPECT_EQ(StableOrder(keys, false, textAt), (std::vector<qint32>{1, 2, 5, 0, 3, 4}));
+}
+
+// As nobody with a limit of one process no thread can start: the caller's thread makes
+// every key, the same as one at a time.
+TEST(CollationKeys, Should_MakeTheKeysOnOneThread_When_NoThreadCanStart)
+{
+    std::mt19937 rng(17);
+    std::vector<QString> texts(50000);
+    std::generate(texts.begin(), texts.end(), [&] { return RandomText(rng); });
+    const Collation german(QLocale(QStringLiteral("de_DE")));
+    const passwd *nobody = getpwnam("nobody");
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit one{1, 1};
+        setenv(CollationKeys::ForceThreadsVariable, "4", 1);
+        if (setrlimit(RLIMIT_NPROC, &one) != 0 || setgid(nobody->pw_gid) != 0 ||
+            setuid(nobody->pw_uid) != 0)
+            _exit(10);
+        std::jthread probe;
+        EXPECT_THROW(probe = std::jthread([] {}), std::system_error);
+        if (probe.joinable()) _exit(11); // the limit does not hold: nothing would be shown
+        CollationKeys together(german), alone(german);
+        together.appendAll(texts.size(), [&](size_t i) { return KeyText(texts[i]); });
+        for (size_t i = 0; i < texts.size(); ++i) {
+            alone.append(texts[i]);
+            if (!together.prefixes()[i].samePrefix(alone.prefixes()[i])) _exit(1);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, CollationInLocale, ::testing::ValuesIn(LocaleNames),

@@ -5,13 +5,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
+#include <linux/msdos_fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace tamsoret;
@@ -196,5 +202,56 @@ TEST(DirectorySearch, Should_GiveNoDotEntries_AtTheRoot)
     EXPECT_EQ(records.count(".."), 0u);
     EXPECT_TRUE(records.count("tmp"));
 }
+
+// A Windows volume made in an image file by commands (%1 the image, %2 the mount point).
+// NTFS keeps the short names it is given; FAT makes its own.
+class WindowsVolumes : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(WindowsVolumes, Should_GiveTheVolumesShortNamesAndAttributes_NotTheDotRule)
+{
+    TAMSORET_SKIP_UNLESS_ROOT("mounting a file system image");
+    const bool ntfs = GetParam() == std::string("ntfs3g");
+    if (!ntfs && !ReadAll("/proc/filesystems").contains("vfat"))
+        GTEST_SKIP() << "this machine's kernel has no vfat";
+    QTemporaryDir dir;
+    const QString mnt = dir.filePath("mnt");
+    ASSERT_TRUE(QDir().mkdir(mnt));
+    MakeFile(dir.filePath("img"), 32 << 20);
+    const QList<QStringList> commands =
+        ntfs ? QList<QStringList>{{"mkntfs", "-F", "-Q", "-q", "%1"}, {"ntfs-3g", "%1", "%2"}}
+             : QList<QStringList>{{"mkfs.fat", "%1"}, {"mount", "-o", "loop", "%1", "%2"}};
+    for (QStringList command : commands) { // the tools come with scripts/setup.sh
+        command.replaceInStrings("%1", dir.filePath("img")).replaceInStrings("%2", mnt);
+        ASSERT_EQ(QProcess::execute(command.takeFirst(), command), 0);
+    }
+    const QByteArray at = QFile::encodeName(mnt) + '/', file = at + "A long file name.txt";
+    MakeFile(QFile::decodeName(file), 3);
+    MakeFile(QFile::decodeName(at + ".dot"), 1);
+    ASSERT_EQ(mkdir(at + "Program Files", 0755), 0);
+    for (const auto &[path, bits] : {std::pair{file, 0x27u}, std::pair{at + ".dot", 0x20u}}) {
+        const quint32 big = qToBigEndian(bits);
+        const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        EXPECT_EQ(ntfs ? setxattr(path, "system.ntfs_attrib_be", &big, 4, 0)
+                       : ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &bits),
+                  0);
+        ::close(fd);
+    }
+    if (ntfs) {
+        EXPECT_EQ(setxattr(file, "system.ntfs_dos_name", "ALONGF~1.TXT", 12, 0), 0);
+        EXPECT_EQ(setxattr(at + "Program Files", "system.ntfs_dos_name", "PROGRA~1", 8, 0), 0);
+    }
+    const auto records = ReadAllRecords(QFile::encodeName(mnt));
+    umount(QFile::encodeName(mnt));
+    EXPECT_EQ(records.at("A long file name.txt").alternateName.toUpper(), "ALONGF~1.TXT");
+    EXPECT_EQ(records.at("A long file name.txt").attributes, 0x27u);
+    EXPECT_EQ(records.at(".dot").attributes, Attr::Archive);
+    EXPECT_EQ(records.at("Program Files").alternateName.toUpper(), "PROGRA~1");
+    EXPECT_EQ(records.at("Program Files").attributes & ~Attr::Archive, Attr::Folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Volumes, WindowsVolumes, ::testing::Values("ntfs3g", "vfat"),
+                         [](const auto &info) { return std::string(info.param); });
 
 } // namespace

@@ -9,9 +9,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -21,6 +23,7 @@
 #include <optional>
 #include <pwd.h>
 #include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -344,6 +347,42 @@ TEST_F(ReadDirectoryTest, Should_Fail_NamingTheFolder_When_ItCannotBeRead)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST_F(ReadDirectoryTest, Should_SumSizesBeyond64Bits_WithoutWrapping)
+{
+    TAMSORET_SKIP_UNLESS_ROOT("a tmpfs of its own, which takes sparse files of 2^62 bytes");
+    SmallDisk disk("1m");
+    for (const char *name : {"a", "b", "c"})
+        MakeFile(disk.filePath(name), qint64(1) << 62);
+    ReadDirectory(ListedFolder::open(QFile::encodeName(disk.path())), "*.*", {}, data,
+                  OrderBySize, English);
+    EXPECT_EQ(data.SummaryText, "4 file(s), 8,589,934,591 Gb");
+}
+
+TEST_F(ReadDirectoryTest, Should_ListEntriesWhoseStatusFails_AndNameThemAfterwards)
+{
+#ifndef FAULTY_FOLDER_FS
+    GTEST_SKIP() << "libfuse3 was not found when the tests were built";
+#else
+    TAMSORET_SKIP_UNLESS_ROOT("mounting a FUSE file system");
+    const QByteArray mnt = QFile::encodeName(dir.path()) + "/mnt";
+    folder("mnt");
+    ASSERT_EQ(QProcess::execute(FAULTY_FOLDER_FS, {QFile::decodeName(mnt)}), 0);
+    EXPECT_EQ(ReadDirectory(ListedFolder::open(mnt), "*.*", {}, data, OrderByName, English), 3);
+    const QString eio = qt_error_string(EIO);
+    EXPECT_THAT([&] { ReportUnreadEntries(ListedFolder::open(mnt), data); },
+                testing::ThrowsMessage<Failure>(testing::StrEq(
+                    ("Some entries could not be read\r" + QFile::decodeName(mnt) +
+                     "\r2 entries are listed by their names only: broken.txt (" + eio +
+                     "), broken folder (" + eio + ").")
+                        .toStdString())));
+    EXPECT_EQ(umount(mnt), 0);
+    EXPECT_EQ(Find(data, "Readable.txt")->SizeText, "5 b ");
+    EXPECT_EQ(Find(data, "Broken.txt")->DateText + Find(data, "Broken.txt")->SizeText,
+              "?\?/?\?/?? ??:??0 b ");
+    EXPECT_EQ(Find(data, "Broken folder")->SizeText, "<DIR>    ");
+#endif
 }
 
 } // namespace
