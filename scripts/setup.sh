@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
   fonts-liberation fonts-dejavu-core fontconfig locales
+  # Fallback letters for printed names: CJK with kana, Thai, emoji (DejaVu has Hebrew, Arabic)
+  fonts-wqy-microhei fonts-tlwg-loma-ttf fonts-symbola
   xvfb xdotool x11-utils imagemagick librsvg2-bin
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   libicu-dev
