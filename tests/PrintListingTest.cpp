@@ -16,6 +16,7 @@ public:
         double x;
         double y;
         QString text;
+        QString columns; // "start/width" of each column the line was printed with
     };
 
     RecordingSurface(double height, double lineHeight) : height_(height), lineHeight_(lineHeight) {}
@@ -29,9 +30,15 @@ public:
     double pageHeight() const override { return height_; }
     double printableWidth() const override { return 190; }
     double textWidth(const QString &text) const override { return 3.0 * text.size(); }
+    void setColumns(std::vector<PageColumn> columns) override
+    {
+        columns_.clear();
+        for (const PageColumn &c : columns)
+            columns_ << QStringLiteral("%1/%2").arg(c.start).arg(c.width);
+    }
     void print(const QString &text, bool endLine) override
     {
-        lines.push_back({page, x_, y_, text});
+        lines.push_back({page, x_, y_, text, columns_.join(u' ')});
         x_ += textWidth(text);
         if (endLine) {
             y_ += lineHeight_;
@@ -51,6 +58,7 @@ private:
     double lineHeight_;
     double x_ = 0;
     double y_ = 0;
+    QStringList columns_;
 };
 
 struct PrintFixture {
@@ -207,4 +215,32 @@ TEST(PrintListing, ALineWiderThanThePageIsPrintedWholeWithoutWrapping)
     EXPECT_EQ(it->text.size(), 73);
     EXPECT_GT(surface.textWidth(it->text), surface.printableWidth() - 20);
     EXPECT_EQ(std::next(it)->text, ""); // the next line is the empty line 9, not a continuation
+}
+
+TEST(PrintListing, SetsTheShownColumnsForTheEntryLinesOnly)
+{
+    const struct {
+        bool name, dos, size, time, attr;
+        QString columns;
+    } cases[] = {
+        {true, true, true, true, true, "0/25 27/12 41/9 52/14 68/10"},
+        {true, false, true, true, true, "0/25 27/9 38/14 54/10"},
+        {false, false, true, false, true, "0/9 11/10"},
+    };
+    for (const auto &c : cases) {
+        PrintFixture f(2);
+        f.options.ShowName = c.name;
+        f.options.ShowDOS = c.dos;
+        f.options.ShowSize = c.size;
+        f.options.ShowTime = c.time;
+        f.options.ShowAttr = c.attr;
+        RecordingSurface surface(250, 5);
+        f.print(surface);
+        ASSERT_EQ(surface.lines.size(), 12u);
+        for (size_t i = 0; i < surface.lines.size(); ++i) {
+            const bool entry = i == 7 || i == 8;
+            EXPECT_EQ(surface.lines[i].columns, entry ? c.columns : QString())
+                << i << " " << c.columns.toStdString();
+        }
+    }
 }
