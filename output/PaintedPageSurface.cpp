@@ -2,6 +2,7 @@
 
 #include "output/LineColumns.h"
 #include "platform/ListingFont.h"
+#include "platform/PageBuffers.h"
 #include "platform/PdfFileDevice.h"
 #include "platform/PrinterDevice.h"
 
@@ -110,6 +111,7 @@ double PaintedPageSurface::textWidth(const QString &text) const
 void PaintedPageSurface::beginJob()
 {
     if (painter_.isActive()) return;
+    KeepPageBuffers();
     device_->beginJob();
     if (!painter_.begin(&device())) device_->fail(QStringLiteral("The page could not be started."));
     painter_.setFont(font_);
