@@ -182,16 +182,18 @@ done
 
 # The printed page as a PDF file, name order, in the first locale: the page painted off
 # screen (--pdf), the text listing of the same run, and CUPS's texttopdf (through
-# cupsfilter) setting that text on pages of its own.
+# cupsfilter) setting that text on pages of its own: it reads UTF-8, and stops at the
+# first byte of Windows-1252 that is not, so it is given the listing in UTF-8.
 lang=${langs[0]}
 for n in $pdf_sizes; do
     folder=$base/e$n
     rm -f "$results"/*
     "$bench" --settings "$base/settings/name.conf" "$folder" "$out/listing-pdf.txt" >/dev/null
+    iconv -f WINDOWS-1252 -t UTF-8 "$out/listing-pdf.txt" >"$out/listing-pdf-utf8.txt"
     time_programs warm \
         "bench_pdf:\"$bench\" --pdf --settings \"$base/settings/name.conf\" \"$folder\" \"$out/listing.pdf\"" \
         "$(bench_job bench_name name "$folder")" \
-        "texttopdf:cupsfilter -m application/pdf -i text/plain \"$out/listing-pdf.txt\" >\"$out/texttopdf.pdf\" 2>/dev/null"
+        "texttopdf:cupsfilter -m application/pdf -i text/plain \"$out/listing-pdf-utf8.txt\" >\"$out/texttopdf.pdf\" 2>/dev/null"
     pdf_ns=$(median <"$results/bench_pdf")
     text_ns=$(median <"$results/bench_name")
     texttopdf_ns=$(median <"$results/texttopdf")
