@@ -219,28 +219,16 @@ TEST(PrintListing, ALineWiderThanThePageIsPrintedWholeWithoutWrapping)
 
 TEST(PrintListing, SetsTheShownColumnsForTheEntryLinesOnly)
 {
-    const struct {
-        bool name, dos, size, time, attr;
-        QString columns;
-    } cases[] = {
-        {true, true, true, true, true, "0/25 27/12 41/9 52/14 68/10"},
-        {true, false, true, true, true, "0/25 27/9 38/14 54/10"},
-        {false, false, true, false, true, "0/9 11/10"},
-    };
-    for (const auto &c : cases) {
+    const std::pair<bool ListOptions::*, QString> cases[] = {
+        {nullptr, "0/25 27/12 41/9 52/14 68/10"}, {&ListOptions::ShowDOS, "0/25 27/9 38/14 54/10"},
+        {&ListOptions::ShowName, "0/12 14/9 25/14 41/10"}};
+    for (const auto &[hidden, columns] : cases) {
         PrintFixture f(2);
-        f.options.ShowName = c.name;
-        f.options.ShowDOS = c.dos;
-        f.options.ShowSize = c.size;
-        f.options.ShowTime = c.time;
-        f.options.ShowAttr = c.attr;
+        if (hidden) f.options.*hidden = false;
         RecordingSurface surface(250, 5);
         f.print(surface);
-        ASSERT_EQ(surface.lines.size(), 12u);
-        for (size_t i = 0; i < surface.lines.size(); ++i) {
-            const bool entry = i == 7 || i == 8;
-            EXPECT_EQ(surface.lines[i].columns, entry ? c.columns : QString())
-                << i << " " << c.columns.toStdString();
-        }
+        ASSERT_EQ(surface.lines.size(), 12u); // the entries are lines 7 and 8
+        for (size_t i = 0; i < surface.lines.size(); ++i)
+            EXPECT_EQ(surface.lines[i].columns, i == 7 || i == 8 ? columns : QString()) << i;
     }
 }
