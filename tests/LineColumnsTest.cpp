@@ -7,23 +7,20 @@ using namespace tamsoret;
 
 TEST(LineColumns, SplitsAtTheColumnsCountingCharactersNotUnits)
 {
-    const struct {
-        QString line, pieces;
-    } cases[] = {
+    const QString cases[][2] = {
         {"ab    1 b  xy", "ab@0/4|1 b@6/3|xy@11/5"},
         // Right-aligned text begins where its blanks end, with the room left after them.
         {"ab      9  xy", "ab@0/4|9@8/1|xy@11/5"},
         // A character outside the basic plane is one place.
         {QStringLiteral("😀b    1 b  xy"), QStringLiteral("😀b@0/4|1 b@6/3|xy@11/5")},
         // Blank columns give nothing; the last takes the rest; a short line ends early.
-        {"      1 b  xy z", "1 b@6/3|xy z@11/5"},
-        {"abc", "abc@0/4"},
+        {"      1 b  xy z", "1 b@6/3|xy z@11/5"}, {"abc", "abc@0/4"},
     };
     for (const auto &c : cases) {
         QStringList shown;
-        for (const ColumnPiece &p : SplitColumns(c.line, {{0, 4}, {6, 3}, {11, 5}}))
+        for (const ColumnPiece &p : SplitColumns(c[0], {{0, 4}, {6, 3}, {11, 5}}))
             shown << QStringLiteral("%1@%2/%3").arg(p.text).arg(p.start).arg(p.room);
-        EXPECT_EQ(shown.join(u'|'), c.pieces) << c.line.toStdString();
+        EXPECT_EQ(shown.join(u'|'), c[1]) << c[0].toStdString();
     }
 }
 

@@ -33,8 +33,7 @@ public:
     void setColumns(std::vector<PageColumn> columns) override
     {
         columns_.clear();
-        for (const PageColumn &c : columns)
-            columns_ << QStringLiteral("%1/%2").arg(c.start).arg(c.width);
+        for (const PageColumn &c : columns) columns_ << QStringLiteral("%1/%2").arg(c.start).arg(c.width);
     }
     void print(const QString &text, bool endLine) override
     {

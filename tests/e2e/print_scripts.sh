@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Names in many scripts on the printed page, saved as a PDF file and read back with
-# poppler (pdftotext -bbox): right-to-left names, wide letters from fallback fonts, marks
-# and an emoji. Every entry line's size and date stand where a plain Latin line has them
-# (within 0.3 mm), no word of a name lies right of its line's date, and every letter of
-# every name comes back out of the PDF. The same folder's text file keeps its bytes.
+# Names in many scripts saved as a PDF page and read back (pdftotext -bbox): every entry
+# line's size and date where a plain Latin line has them (within 0.3 mm), no word of a name
+# right of its date, every letter of every name in the PDF; the text file keeps its bytes.
 #
 #   bash tests/e2e/print_scripts.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -13,38 +11,29 @@ program=${1:?usage: print_scripts.sh <built tamsoret>}
 e2e_require pdftotext perl
 e2e_init
 e2e_start_xvfb
-expected="$(dirname "${BASH_SOURCE[0]}")/print_scripts.expected"
 
 names=("Plain latin.txt" "שלום עולם.txt" "مرحبا بالعالم.pdf" "Mixed עברית and latin.md"
   "报告 2026.pdf" "東京の写真.jpeg" "สวัสดีครับ.txt" "Ελληνικά.doc" "Привет мир.txt"
   "party 🎉.png" $'cafe\u0301 cre\u0300me.txt' "長い名前の報告書と東京の写真一覧.txt")
-folder="$E2E_TMP/parent/Scripts"
+folder="$E2E_TMP/parent/Scripts" size=700
 mkdir -p "$folder"
-size=700
-for name in "${names[@]}"; do
-  truncate -s "$size" "$folder/$name"
-  touch -d '2026-12-08 02:34:00' "$folder/$name"
-  size=$((size * 3))
-done
-touch -d '2026-12-08 02:34:00' "$folder" "$folder/.."
+for name in "${names[@]}"; do truncate -s $size "$folder/$name" && size=$((size * 3)); done
+touch -d '2026-12-08 02:34:00' "$folder"/* "$folder" "$folder/.."
 
 for out in listing.txt listing.pdf; do
   e2e_save_listing "$out" "$program" "$folder" "$E2E_TMP/$out" env TZ=UTC LPDEST=TamsoretNoSuchQueue
   e2e_wait_exit "$E2E_PID" 60 || e2e_fail "$out: the program did not end after writing"
   [ "$E2E_STATUS" -eq 0 ] || e2e_fail "$out: exit status $E2E_STATUS: $(e2e_program_log "$E2E_PID")"
 done
-# From the empty lines under the heading to the summary: the heading and the free space
-# change with the day and the disk.
+# Below the heading, above the free space: they change with the day and the disk.
 sed -n '4,$p' "$E2E_TMP/listing.txt" | head -n -1 >"$E2E_TMP/body.txt"
-cmp -s "$E2E_TMP/body.txt" "$expected" || e2e_fail "the text file: $(diff -a "$E2E_TMP/body.txt" "$expected")"
+cmp -s "$E2E_TMP/body.txt" "${0%.sh}.expected" || e2e_fail "text: $(diff -a "$E2E_TMP/body.txt" "${0%.sh}.expected")"
 pdftotext -bbox "$E2E_TMP/listing.pdf" "$E2E_TMP/words.html" || e2e_fail "pdftotext cannot read the PDF"
 
-# Lines are found by their date: every other word belongs to the date whose height it
-# shares (fallback fonts put the boxes of one line at other heights). Lengths in points.
+# A word is on the line of the nearest date: fallback fonts' boxes stand higher or lower.
 result=$(perl -CSDA -Mutf8 -MUnicode::Normalize -e '
   my ($file, @names) = @ARGV;
-  my $mm = 72 / 25.4;
-  my (@words, @dates, @bad);
+  my ($mm, @words, @dates, @bad, $ref) = 72 / 25.4;
   open my $in, "<:utf8", $file or die "$file: $!";
   while (<$in>) {
     next unless /<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*)<\/word>/;
@@ -56,7 +45,6 @@ result=$(perl -CSDA -Mutf8 -MUnicode::Normalize -e '
     my ($line) = sort { abs($a->{y} - $w->{y}) <=> abs($b->{y} - $w->{y}) } @dates;
     push @{$line->{words}}, $w if $line && abs($line->{y} - $w->{y}) < 2.5 * $mm;
   }
-  my $ref;
   for my $d (@dates) {
     my @l = sort { $a->{x0} <=> $b->{x0} } @{$d->{words}};
     my ($at) = grep { $l[$_] == $d } 0 .. $#l;
