@@ -3,16 +3,19 @@
 # directory read and one status call per entry (`find -maxdepth 1 -printf`), on folders
 # of 10,000, 100,000 and 1,000,000 entries, in the same run and on the same folders; in
 # every locale asked for, and once more with the page cache dropped before every run.
+# Then the printed page saved as a PDF file, against the text listing of the same folder
+# and CUPS's texttopdf setting that text on pages.
 #
 # Usage: bench/run.sh [--base DIR] [--build DIR] [--runs N] [--sizes "N N ..."]
-#                     [--lang "L L ..."]
+#                     [--lang "L L ..."] [--pdf-sizes "N N ..."]
 #   --base   where the test folders are made, or found from an earlier run
 #            (/tmp/tamsoret-bench)
 #   --build  the build folder, configured as a Release build (build-bench)
 #   --runs   timed runs of each program, after one run that is not timed (5)
-#   --sizes  entries per test folder ("10000 100000 1000000")
+#   --sizes  entries per test folder ("10000 100000 1000000"); "" leaves the text rows out
 #   --lang   the locales, each timed in turn as LANG and LC_ALL of every program
-#            (C.UTF-8); the cold-cache rows are timed in the first
+#            (C.UTF-8); the cold-cache and PDF rows are timed in the first
+#   --pdf-sizes  entries per test folder of the PDF rows ("10000 100000"); "" leaves them out
 # The cold-cache rows need root, to drop the page cache; without it they are left out.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,6 +23,7 @@ base=/tmp/tamsoret-bench
 build=$here/build-bench
 runs=5
 sizes="10000 100000 1000000"
+pdf_sizes="10000 100000"
 langs=C.UTF-8
 while (($#)); do
     case $1 in
@@ -28,7 +32,8 @@ while (($#)); do
     --runs) runs=$2; shift 2 ;;
     --sizes) sizes=$2; shift 2 ;;
     --lang) langs=$2; shift 2 ;;
-    *) sed -n '2,16p' "$0" >&2; exit 2 ;;
+    --pdf-sizes) pdf_sizes=$2; shift 2 ;;
+    *) sed -n '2,20p' "$0" >&2; exit 2 ;;
     esac
 done
 read -ra langs <<<"$langs"
@@ -51,7 +56,7 @@ mkdir -p "$base/out" "$base/settings"
 # started at the same time (from other checkouts too) wait for the one making it.
 exec 9>"$base/.lock"
 flock 9
-for n in $sizes; do
+for n in $(printf '%s\n' $sizes $pdf_sizes | sort -nu); do
     folder=$base/e$n
     if [[ ! -e $base/e$n.complete ]]; then
         echo "making $folder ..." >&2
@@ -124,6 +129,7 @@ out=$base/out
 # its own figures have a decimal point.
 export LC_ALL=C
 for lang in "${langs[@]}"; do
+    [[ -n $sizes ]] || break
     empty_kib=$(LANG=$lang LC_ALL=$lang "$bench" --empty | awk '$1 == "peak" { print $2 }')
     echo
     echo "#### locale $lang: the empty program's peak memory $empty_kib KiB"
@@ -174,10 +180,44 @@ for lang in "${langs[@]}"; do
     fi
 done
 
-# Reading the folder from the disk: the same programs, name order, in the first locale.
+# The printed page as a PDF file, name order, in the first locale: the page painted off
+# screen (--pdf), the text listing of the same run, and CUPS's texttopdf (through
+# cupsfilter) setting that text on pages of its own: it reads UTF-8, and stops at the
+# first byte of Windows-1252 that is not, so it is given the listing in UTF-8.
 lang=${langs[0]}
+for n in $pdf_sizes; do
+    folder=$base/e$n
+    rm -f "$results"/*
+    "$bench" --settings "$base/settings/name.conf" "$folder" "$out/listing-pdf.txt" >/dev/null
+    iconv -f WINDOWS-1252 -t UTF-8 "$out/listing-pdf.txt" >"$out/listing-pdf-utf8.txt"
+    time_programs warm \
+        "bench_pdf:\"$bench\" --pdf --settings \"$base/settings/name.conf\" \"$folder\" \"$out/listing.pdf\"" \
+        "$(bench_job bench_name name "$folder")" \
+        "texttopdf:cupsfilter -m application/pdf -i text/plain \"$out/listing-pdf-utf8.txt\" >\"$out/texttopdf.pdf\" 2>/dev/null"
+    pdf_ns=$(median <"$results/bench_pdf")
+    text_ns=$(median <"$results/bench_name")
+    texttopdf_ns=$(median <"$results/texttopdf")
+    echo
+    echo "== PDF file, $lang, name order, $n entries, load $(cut -d' ' -f1 /proc/loadavg)"
+    printf '%-10s %10s %10s %10s %10s %10s %12s\n' "" total write pages "file KiB" "peak KiB" "/text+t2pdf"
+    printf '%-10s %10s %10s %10s %10s %10s %12s\n' "PDF" "$(ms "$pdf_ns")" "$(stage bench_pdf write)" \
+        "$(pdfinfo "$out/listing.pdf" | awk '$1 == "Pages:" { print $2 }')" \
+        "$(($(stat -c %s "$out/listing.pdf") / 1024))" \
+        "$(awk '$1 == "peak" { print $2 }' "$results/bench_pdf.report" | sort -n | tail -1)" \
+        "$(ratio "$pdf_ns" "$((text_ns + texttopdf_ns))")"
+    printf '%-10s %10s %10s %10s %10s %10s\n' "text" "$(ms "$text_ns")" "$(stage bench_name write)" "" \
+        "$(($(stat -c %s "$out/listing-name.txt") / 1024))" \
+        "$(awk '$1 == "peak" { print $2 }' "$results/bench_name.report" | sort -n | tail -1)"
+    printf '%-10s %10s %10s %10s %10s\n' "texttopdf" "$(ms "$texttopdf_ns")" "" \
+        "$(pdfinfo "$out/texttopdf.pdf" | awk '$1 == "Pages:" { print $2 }')" \
+        "$(($(stat -c %s "$out/texttopdf.pdf") / 1024))"
+done
+
+# Reading the folder from the disk: the same programs, name order, in the first locale.
 echo
-if [[ $(id -u) != 0 ]]; then
+if [[ -z $sizes ]]; then
+    echo "cold cache: left out with the text rows"
+elif [[ $(id -u) != 0 ]]; then
     echo "cold cache: left out, dropping the page cache needs root"
 else
     echo "== cold cache: the page cache dropped before every run, $lang, name order, load $(cut -d' ' -f1 /proc/loadavg)"

@@ -1,6 +1,7 @@
 // Times what one listing run does between OK and the end: the scan through the filter
-// and switches, the sort when more than one entry was stored, and the listing file, on
-// a given folder with the options of a given settings file. Prints the median of each
+// and switches, the sort when more than one entry was stored, and the listing file or
+// the printed page as a PDF file, on a given folder with the options of a given settings
+// file. Prints the median of each
 // stage over the repetitions and the peak memory of the process.
 //
 // Usage: tamsoret_bench [options] FOLDER OUTPUT
@@ -11,6 +12,8 @@
 //   --no-folders     "&Directory's" unchecked
 //   --no-hidden      "&Hidden files" unchecked
 //   --repeat N       repetitions in this process (1 by default)
+//   --pdf            the printed page as a PDF file in OUTPUT, in place of the text
+//                    listing (painted off screen)
 //   --empty          sets up as for a run but reads nothing: the baseline of the memory
 
 #include "options/Settings.h"
@@ -25,6 +28,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -34,6 +38,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +53,7 @@ struct Arguments
     ScanSwitches switches;
     int repeat = 1;
     bool empty = false;
+    bool pdf = false;
     QString folder;
     QString output;
 };
@@ -55,7 +61,7 @@ struct Arguments
 [[noreturn]] void Usage()
 {
     std::fprintf(stderr, "usage: tamsoret_bench [--settings FILE] [--filter TEXT] [--no-folders]\n"
-                         "                      [--no-hidden] [--repeat N] FOLDER OUTPUT\n"
+                         "                      [--no-hidden] [--repeat N] [--pdf] FOLDER OUTPUT\n"
                          "       tamsoret_bench --empty\n");
     std::exit(2);
 }
@@ -82,6 +88,8 @@ Arguments Parse(const QStringList &args)
             a.repeat = std::max(1, value().toInt());
         else if (arg == u"--empty")
             a.empty = true;
+        else if (arg == u"--pdf")
+            a.pdf = true;
         else if (arg.startsWith(u"--"))
             Usage();
         else
@@ -138,13 +146,27 @@ void PrintStage(const char *name, const std::vector<double> &ms)
 
 } // namespace
 
+// The page is painted with fonts, which need a GUI application; the text listing does
+// not, and its figures stay those of the plain core application.
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     // The report is read by scripts: a decimal point in every locale. The listing's own
     // formats come from QLocale, which does not follow this.
     std::setlocale(LC_NUMERIC, "C");
-    const Arguments args = Parse(app.arguments());
+    const Arguments args = Parse(app->arguments());
 
     try {
         QTemporaryDir store;
@@ -168,7 +190,8 @@ int main(int argc, char *argv[])
         request.options = options;
         request.font = font;
         request.outputFileName = args.output;
-        request.destination = FileDestination(args.output);
+        request.destination =
+            args.pdf ? ListingDestination::PdfFile : FileDestination(args.output);
         QtPrinterProvider printers;
         const ListingEnvironment environment{printers, locale, collation};
 

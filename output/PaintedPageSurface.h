@@ -4,10 +4,17 @@
 #include "platform/PageSurface.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QList>
 #include <QPageSize>
 #include <QPainter>
+#include <QPointF>
+#include <QRawFont>
 
+#include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace tamsoret {
 
@@ -15,7 +22,7 @@ class PrinterDevice;
 
 // The listing's page painted with QPainter on a paged device, the printer or a PDF file:
 // millimetres from the top-left corner of the page's paint rectangle, in device units at
-// painting time.
+// painting time. Every line is set left to right, whatever the direction of its letters.
 class PaintedPageSurface : public PageSurface
 {
 public:
@@ -34,6 +41,7 @@ public:
     double printableWidth() const override;
     double textWidth(const QString &text) const override;
     void print(const QString &text, bool endLine) override;
+    void setColumns(std::vector<PageColumn> columns) override { columns_ = std::move(columns); }
     void newPage() override;
     void endJob() override;
 
@@ -41,14 +49,37 @@ protected:
     PageDevice &pageDevice() const { return *device_; }
 
 private:
+    // The listing font as the device sets it, found once a font is chosen.
+    struct DeviceFont
+    {
+        QFont font;
+        QFontMetricsF metrics;
+        bool fixedPitch;
+        double advance; // of one character, in device units, where fixedPitch
+        QRawFont raw;
+        // The glyph of each character below this that stands alone in one place of the
+        // grid (no mark, no shaping, the listing font's own glyph of the grid's width);
+        // 0 for the others.
+        static constexpr char16_t GridEnd = 0x0590;
+        std::array<quint32, GridEnd> glyphs;
+    };
+
     QPagedPaintDevice &device() const { return device_->device(); }
+    const DeviceFont &deviceFont() const;
     void beginJob();
     double toMillimetres(double deviceUnits) const;
     double toDevice(double millimetres) const;
+    void drawColumns(const DeviceFont &font, const QString &text, double x, double baseline);
+    void drawFitted(const DeviceFont &font, QStringView text, double x, double baseline,
+                    double room);
 
     std::unique_ptr<PageDevice> device_;
     QPainter painter_;
     QFont font_;
+    mutable std::optional<DeviceFont> deviceFont_;
+    std::vector<PageColumn> columns_;
+    QList<quint32> glyphs_;
+    QList<QPointF> positions_;
     double x_ = 0;
     double y_ = 0;
 };

@@ -1,8 +1,23 @@
 #include "output/PrintListing.h"
 
+#include "output/ListingColumns.h"
+
 namespace tamsoret {
 
 namespace {
+
+// Where the shown columns of an entry line begin, in characters, and how many each fills.
+std::vector<PageColumn> EntryColumns(const ListOptions &options)
+{
+    std::vector<PageColumn> columns;
+    int start = 0;
+    for (const ListingColumn &column : ListingColumns) {
+        if (!(options.*column.shown)) continue;
+        columns.push_back({start, column.cell});
+        start += column.width();
+    }
+    return columns;
+}
 
 void PrintLine(PageSurface &surface, double marginLeft, const QString &text)
 {
@@ -32,6 +47,7 @@ void PrintListing(PageSurface &surface, const ListingInput &input, const Listing
     for (const QString &line : ColumnTitles(options))
         PrintLine(surface, left, line);
 
+    surface.setColumns(EntryColumns(options));
     for (qint32 p = 0; p < input.count; ++p) {
         const DirEntry &entry = input.data.Entries[static_cast<size_t>(input.data.EntryOrder[static_cast<size_t>(p)])];
         surface.setX(left);
@@ -46,6 +62,7 @@ void PrintListing(PageSurface &surface, const ListingInput &input, const Listing
         }
     }
 
+    surface.setColumns({});
     const QStringList footer =
         ListingFooter(input.data.SummaryText, input.sources.freeSpaceText());
     for (const QString &line : footer)

@@ -2,7 +2,17 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace tamsoret {
+
+// One column of the lines printed next: the character it begins at and how many
+// characters its text may fill.
+struct PageColumn
+{
+    int start;
+    int width;
+};
 
 // The printer as the listing writer and the options window see it. Coordinates are in
 // millimetres from the top-left corner of the printable area once the unit is set.
@@ -22,6 +32,11 @@ public:
     // Draws text at (x, y); with endLine, moves y down one line height and x back to 0,
     // otherwise moves x to the end of the text. An empty text with endLine only moves y.
     virtual void print(const QString &text, bool endLine) = 0;
+    // The columns of the lines printed next; none makes each line one text. A surface with
+    // a fixed-pitch font stands each column where its first character's place on the
+    // character grid is and keeps its text inside it, whatever glyphs the text needs; a
+    // surface may leave the columns to the text alone, as a proportional font does.
+    virtual void setColumns(std::vector<PageColumn> columns) { (void)columns; }
     virtual void newPage() = 0;
     virtual void endJob() = 0;
 };

@@ -22,6 +22,8 @@ test_packages=(
   pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales
+  # Fallback letters for printed names: CJK with kana, Thai, emoji (DejaVu has Hebrew, Arabic)
+  fonts-wqy-microhei fonts-tlwg-loma-ttf fonts-symbola
   xvfb xdotool x11-utils imagemagick librsvg2-bin
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils dpkg-dev file man-db lintian appstream

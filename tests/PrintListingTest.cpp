@@ -16,6 +16,7 @@ public:
         double x;
         double y;
         QString text;
+        QString columns; // "start/width" of each column the line was printed with
     };
 
     RecordingSurface(double height, double lineHeight) : height_(height), lineHeight_(lineHeight) {}
@@ -29,9 +30,14 @@ public:
     double pageHeight() const override { return height_; }
     double printableWidth() const override { return 190; }
     double textWidth(const QString &text) const override { return 3.0 * text.size(); }
+    void setColumns(std::vector<PageColumn> columns) override
+    {
+        columns_.clear();
+        for (const PageColumn &c : columns) columns_ << QStringLiteral("%1/%2").arg(c.start).arg(c.width);
+    }
     void print(const QString &text, bool endLine) override
     {
-        lines.push_back({page, x_, y_, text});
+        lines.push_back({page, x_, y_, text, columns_.join(u' ')});
         x_ += textWidth(text);
         if (endLine) {
             y_ += lineHeight_;
@@ -51,6 +57,7 @@ private:
     double lineHeight_;
     double x_ = 0;
     double y_ = 0;
+    QStringList columns_;
 };
 
 struct PrintFixture {
@@ -207,4 +214,20 @@ TEST(PrintListing, ALineWiderThanThePageIsPrintedWholeWithoutWrapping)
     EXPECT_EQ(it->text.size(), 73);
     EXPECT_GT(surface.textWidth(it->text), surface.printableWidth() - 20);
     EXPECT_EQ(std::next(it)->text, ""); // the next line is the empty line 9, not a continuation
+}
+
+TEST(PrintListing, SetsTheShownColumnsForTheEntryLinesOnly)
+{
+    const std::pair<bool ListOptions::*, QString> cases[] = {
+        {nullptr, "0/25 27/12 41/9 52/14 68/10"}, {&ListOptions::ShowDOS, "0/25 27/9 38/14 54/10"},
+        {&ListOptions::ShowName, "0/12 14/9 25/14 41/10"}};
+    for (const auto &[hidden, columns] : cases) {
+        PrintFixture f(2);
+        if (hidden) f.options.*hidden = false;
+        RecordingSurface surface(250, 5);
+        f.print(surface);
+        ASSERT_EQ(surface.lines.size(), 12u); // the entries are lines 7 and 8
+        for (size_t i = 0; i < surface.lines.size(); ++i)
+            EXPECT_EQ(surface.lines[i].columns, i == 7 || i == 8 ? columns : QString()) << i;
+    }
 }
