@@ -67,6 +67,8 @@ for row in "${cases[@]}"; do
     continue
   fi
   targets=("$old" "$locked/old.txt" "$locked/old.pdf" ${disk:+"$disk/old.txt"})
+  # Writable again for the copy: as the owner, not root, the last row's modes would stop it.
+  chmod 644 "$locked/old.txt" "$locked/old.pdf" 2>/dev/null || true
   for target in "${targets[@]}"; do cp "$E2E_TMP/older" "$target"; done
   chmod 444 "$locked/old.txt" "$locked/old.pdf"
   got=0
