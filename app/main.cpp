@@ -108,5 +108,15 @@ int main(int argc, char *argv[])
     case StartMode::Window:
         break;
     }
+    // Over ssh or from cron Qt would abort, dumping core, with a note about plugins: say
+    // what is missing and what works without a window instead.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("tamsoret: No display to open the window on: neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set.\nTo make the listing without a window, give "
+                   "--output=FILE or --print (tamsoret --help tells more).\n",
+                   stderr);
+        return 1;
+    }
     return RunWindow(argc, argv, parsed.line);
 }

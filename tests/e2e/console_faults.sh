@@ -50,6 +50,7 @@ cases=(
   "output may not be written|1|Cannot write the listing file\n\$locked/old.txt|\${as_other[@]} -o \$locked/old.txt \$folder"
   "PDF may not be written|1|\$locked/old.pdf|\${as_other[@]} -o \$locked/old.pdf \$folder"
   "full disk|1|Cannot write the listing file\n\$disk/old.txt|\$program -o \$disk/old.txt \$folder"
+  "window without a display|1|No display to open the window on|env -u QT_QPA_PLATFORM \$program \$folder"
   "unknown printer|2|Cannot print the listing\nNoSuchQueue\nThe printing system does not know this printer.|\$program --printer=NoSuchQueue \$folder"
 )
 # The words of a row with its variables and line breaks put in.
