@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "listing/FilterPattern.h"
+#include "output/ListingColumns.h"
 #include "platform/Failure.h"
 
 #include <QCommandLineParser>
@@ -122,11 +123,8 @@ void CommandLine::applyTo(ListOptions &options, ListingFont &font) const
     if (orderBy) options.OrderBy = *orderBy;
     if (orderAZ) options.OrderAZ = *orderAZ;
     if (columns) {
-        bool ListOptions::*const shown[] = {&ListOptions::ShowName, &ListOptions::ShowDOS,
-                                            &ListOptions::ShowSize, &ListOptions::ShowTime,
-                                            &ListOptions::ShowAttr};
-        for (int i = 0; i < 5; ++i)
-            options.*shown[i] = (*columns >> i) & 1u;
+        for (size_t i = 0; i < ListingColumns.size(); ++i)
+            options.*ListingColumns[i].shown = (*columns >> i) & 1u;
     }
     qint16 ListOptions::*const margin[] = {&ListOptions::MarginLeft, &ListOptions::MarginTop,
                                            &ListOptions::MarginBottom};

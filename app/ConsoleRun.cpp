@@ -1,7 +1,6 @@
 #include "app/ConsoleRun.h"
 
 #include "app/EnterDirectory.h"
-#include "app/frmMain.h"
 #include "options/Settings.h"
 #include "output/PaintedPageSurface.h"
 #include "output/WriteListing.h"
@@ -34,17 +33,6 @@ void Report(std::FILE *errors, const QString &message)
     std::fflush(errors);
 }
 
-const char *StageText(ListingStage stage)
-{
-    switch (stage) {
-    case ListingStage::Reading: return "Reading ...";
-    case ListingStage::Sorting: return "Sorting ...";
-    case ListingStage::Writing: return "Writing ...";
-    case ListingStage::Printing: return "Printing ...";
-    }
-    return "";
-}
-
 // The stage and the entries read so far on a terminal, a few times a second, from a
 // thread of its own; the line is cleared when it ends.
 class ProgressLine
@@ -70,7 +58,8 @@ private:
         bool shown = false;
         // A short run ends before the first line, and leaves the terminal as it was.
         while (!wake_.wait_for(lock, std::chrono::milliseconds(250), [this] { return done_; })) {
-            std::fprintf(terminal_, "\r\033[K%s %lld entries read", StageText(stage_.load()),
+            std::fprintf(terminal_, "\r\033[K%s %lld entries read",
+                         StageCaption(stage_.load()).toLocal8Bit().constData(),
                          static_cast<long long>(entries_.load(std::memory_order_relaxed)));
             std::fflush(terminal_);
             shown = true;
@@ -120,11 +109,13 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
         Report(errors, UsageMessageText());
         return 2;
     }
-    if (!line.printerQueue.isEmpty() && !HasPrinter(line.printerQueue)) {
-        Report(errors, Failure(QStringLiteral("Cannot print the listing"), line.printerQueue,
-                               QStringLiteral("The printing system does not know this printer."))
-                           .message());
-        return 2;
+    if (!line.printerQueue.isEmpty()) {
+        try {
+            CheckPrinterKnown(line.printerQueue);
+        } catch (const Failure &unknown) {
+            Report(errors, unknown.message());
+            return 2;
+        }
     }
 
     for (const QString &problem : LoadSettings(store, request.options, request.font))
@@ -163,12 +154,8 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
     QString failure;
     try {
         RunListing(request, environment, data, onStage);
-    } catch (const TooManyFiles &) {
-        failure = QStringLiteral("Too many files !!");
-    } catch (const Failure &f) {
-        failure = f.message();
-    } catch (const std::exception &e) {
-        failure = QStringLiteral("The listing failed.\r") + QString::fromLocal8Bit(e.what());
+    } catch (const std::exception &) {
+        failure = DescribeRunFailure(std::current_exception()).message;
     }
     progress.reset();
     if (failure.isEmpty()) return 0;

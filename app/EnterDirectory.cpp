@@ -21,4 +21,9 @@ ListedFolder EnterDirectory(const QString &path)
     return folder;
 }
 
+QString UsageMessageText()
+{
+    return QStringLiteral("Path doesn't exists !!\r\rUsage :\rTamsoret <path>");
+}
+
 } // namespace tamsoret

@@ -12,4 +12,8 @@ namespace tamsoret {
 // invalid value when any step fails.
 ListedFolder EnterDirectory(const QString &path);
 
+// What a folder that cannot be entered is answered with: the four lines of the usage
+// message, with carriage returns as line breaks.
+QString UsageMessageText();
+
 } // namespace tamsoret

@@ -35,21 +35,6 @@ const QString AppTitle = QStringLiteral("Tamsoret");
 
 namespace {
 
-QString BusyCaption(ListingStage stage)
-{
-    switch (stage) {
-    case ListingStage::Reading:
-        return QStringLiteral("Reading ...");
-    case ListingStage::Sorting:
-        return QStringLiteral("Sorting ...");
-    case ListingStage::Writing:
-        return QStringLiteral("Writing ...");
-    case ListingStage::Printing:
-        return QStringLiteral("Printing ...");
-    }
-    return {};
-}
-
 // Swallows the keys, clicks and wheel turns meant for one window and its children for as
 // long as it lives; painting and the window system's own events pass.
 class InputBlocker : public QObject
@@ -84,11 +69,6 @@ private:
 };
 
 } // namespace
-
-QString UsageMessageText()
-{
-    return QStringLiteral("Path doesn't exists !!\r\rUsage :\rTamsoret <path>");
-}
 
 frmMain::frmMain(ProgramState &state, MainWindowServices &services, QWidget *parent)
     : QDialog(parent), CD(services.dialogs), state_(state), services_(services)
@@ -182,7 +162,7 @@ bool frmMain::Form_Load(const QString &commandLine)
         services_.messages.show(nullptr, AppTitle, UsageMessageText(), MessageIcon::Warning);
         return false;
     }
-    lblDir->setText(KorteFileName(ReplaceControlCharacters(folder_.path())));
+    lblDir->setText(KorteFileName(ShownPath(folder_)));
     const QStringList problems = LoadSettings(services_.store, state_.Options, CD.Font);
     for (const QString &problem : problems)
         services_.messages.show(nullptr, AppTitle, problem, MessageIcon::Warning);
@@ -229,17 +209,10 @@ void frmMain::cmdOK_Click()
     running_ = true;
     try {
         listingRun();
-    } catch (const TooManyFiles &) {
-        services_.messages.show(this, AppTitle, QStringLiteral("Too many files !!"),
-                                MessageIcon::None);
-        endProgram(1);
-    } catch (const Failure &failure) {
-        services_.messages.show(this, AppTitle, failure.message(), MessageIcon::Critical);
-        endProgram(1);
-    } catch (const std::exception &e) {
-        services_.messages.show(this, AppTitle,
-                                QStringLiteral("The listing failed.\r") + QString::fromLocal8Bit(e.what()),
-                                MessageIcon::Critical);
+    } catch (const std::exception &) {
+        const RunFailure failure = DescribeRunFailure(std::current_exception());
+        services_.messages.show(this, AppTitle, failure.message,
+                                failure.tooManyFiles ? MessageIcon::None : MessageIcon::Critical);
         endProgram(1);
     }
     running_ = false;
@@ -288,7 +261,7 @@ void frmMain::runOffThread(const ListingRequest &request)
     const auto onStage = [this](ListingStage stage) {
         if (services_.stageObserver) services_.stageObserver(stage);
         QMetaObject::invokeMethod(
-            this, [this, stage] { setBusyCaption(BusyCaption(stage)); }, Qt::QueuedConnection);
+            this, [this, stage] { setBusyCaption(StageCaption(stage)); }, Qt::QueuedConnection);
     };
     std::thread worker([&] {
         try {

@@ -103,7 +103,4 @@ private:
     int exitCode_ = 0;
 };
 
-// The four lines of the usage message, with carriage returns as line breaks.
-QString UsageMessageText();
-
 } // namespace tamsoret

@@ -125,4 +125,9 @@ QString ReplaceControlCharacters(QString name)
     return name;
 }
 
+QString ShownPath(const ListedFolder &folder)
+{
+    return ReplaceControlCharacters(folder.path());
+}
+
 } // namespace tamsoret

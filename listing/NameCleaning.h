@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ListedFolder.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -13,6 +15,9 @@ QStringView StripNulView(QStringView text);
 // Replaces every control character (below U+0020, and U+007F) with '?', so that a name can
 // never break a listing line.
 QString ReplaceControlCharacters(QString name);
+// The listed folder's path as it stands now, cleaned the same way for headings, labels
+// and messages.
+QString ShownPath(const ListedFolder &folder);
 
 // StripNul, then a single-case name gets a capital first letter and small letters after it
 // (at most 255 of them); a mixed-case name is kept as it is.

@@ -24,8 +24,8 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
     // A folder that cannot be read, from the start or part of the way, would otherwise be
     // listed as an empty one or as the part that was read.
     const auto cannotRead = [&folder](int error) {
-        return Failure(QStringLiteral("Cannot read the folder"),
-                       ReplaceControlCharacters(folder.path()), qt_error_string(error));
+        return Failure(QStringLiteral("Cannot read the folder"), ShownPath(folder),
+                       qt_error_string(error));
     };
     DirectorySearch search(StatusWorkers());
     FindRecord record;
@@ -94,8 +94,8 @@ void ReportUnreadEntries(const ListedFolder &folder, const ListingData &data)
     }
     const size_t more = size_t(data.Unread.count) - data.Unread.first.size();
     if (more > 0) reason += QStringLiteral(" and %1 more").arg(more);
-    throw Failure(QStringLiteral("Some entries could not be read"),
-                  ReplaceControlCharacters(folder.path()), reason + u'.');
+    throw Failure(QStringLiteral("Some entries could not be read"), ShownPath(folder),
+                  reason + u'.');
 }
 
 } // namespace tamsoret

@@ -108,7 +108,7 @@ ListingSources ListingSources::system(const ListedFolder &folder, const LocaleFo
     sources.now = [] { return CurrentLocalTime(); };
     sources.volumeLabelText = [folder] { return VolumeLabelText(folder); };
     // A control character in the folder's name must not break the heading's line.
-    sources.folderPath = [folder] { return ReplaceControlCharacters(folder.path()); };
+    sources.folderPath = [folder] { return ShownPath(folder); };
     sources.freeSpaceText = [folder, locale] { return FreeSpaceText(folder, locale); };
     return sources;
 }

@@ -85,11 +85,6 @@ QString DefaultPrinterName()
     return QPrinterInfo::defaultPrinter().printerName();
 }
 
-bool HasPrinter(const QString &queue)
-{
-    return !queue.isEmpty() && !QPrinterInfo::printerInfo(queue).isNull();
-}
-
 namespace {
 
 QPrinterInfo DefaultPrinterInfo()
@@ -109,6 +104,11 @@ QPrinterInfo NamedPrinterInfo(const QString &queue)
 }
 
 } // namespace
+
+void CheckPrinterKnown(const QString &queue)
+{
+    NamedPrinterInfo(queue);
+}
 
 PrinterDevice::PrinterDevice() : PrinterDevice(DefaultPrinterInfo()) {}
 

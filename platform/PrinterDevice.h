@@ -39,8 +39,9 @@ private:
     QTemporaryFile spool_;
 };
 
-// Whether the printing system has a queue of this name.
-bool HasPrinter(const QString &queue);
+// Throws the Failure that names the queue when the printing system has no queue of this
+// name.
+void CheckPrinterKnown(const QString &queue);
 
 // Whether a default printer is installed, and its name.
 bool HasDefaultPrinter();

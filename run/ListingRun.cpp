@@ -2,10 +2,26 @@
 
 #include "output/PrintListing.h"
 #include "output/WriteListing.h"
+#include "platform/Failure.h"
 #include "platform/PdfFileDevice.h"
 #include "sort/SortEntries.h"
 
 namespace tamsoret {
+
+QString StageCaption(ListingStage stage)
+{
+    switch (stage) {
+    case ListingStage::Reading:
+        return QStringLiteral("Reading ...");
+    case ListingStage::Sorting:
+        return QStringLiteral("Sorting ...");
+    case ListingStage::Writing:
+        return QStringLiteral("Writing ...");
+    case ListingStage::Printing:
+        return QStringLiteral("Printing ...");
+    }
+    return {};
+}
 
 ListingDestination FileDestination(const QString &fileName)
 {
@@ -51,6 +67,19 @@ qint32 RunListing(const ListingRequest &request, const ListingEnvironment &envir
     }
     ReportUnreadEntries(request.folder, data);
     return count;
+}
+
+RunFailure DescribeRunFailure(const std::exception_ptr &thrown)
+{
+    try {
+        std::rethrow_exception(thrown);
+    } catch (const TooManyFiles &) {
+        return {QStringLiteral("Too many files !!"), true};
+    } catch (const Failure &failure) {
+        return {failure.message()};
+    } catch (const std::exception &e) {
+        return {QStringLiteral("The listing failed.\r") + QString::fromLocal8Bit(e.what())};
+    }
 }
 
 } // namespace tamsoret

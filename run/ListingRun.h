@@ -12,12 +12,16 @@
 #include <QString>
 
 #include <atomic>
+#include <exception>
 #include <functional>
 
 namespace tamsoret {
 
 // The stages of a listing run, in the order they come.
 enum class ListingStage { Reading, Sorting, Writing, Printing };
+
+// What a stage is called while it works, in the window's caption and on a terminal.
+QString StageCaption(ListingStage stage);
 
 // Where a listing goes.
 enum class ListingDestination { Printer, TextFile, PdfFile, StandardOutput };
@@ -56,5 +60,16 @@ ListingDestination FileDestination(const QString &fileName);
 // are listed by name, and reported by a Failure after the listing is out.
 qint32 RunListing(const ListingRequest &request, const ListingEnvironment &environment,
                   ListingData &data, const std::function<void(ListingStage)> &onStage = {});
+
+// A failed run as the user is told of it: the message, with carriage returns as line
+// breaks, and whether it is the plain notice of too many files rather than a fault.
+struct RunFailure
+{
+    QString message;
+    bool tooManyFiles = false;
+};
+// What an exception that a run threw tells the user; anything that is no std::exception
+// is thrown on.
+RunFailure DescribeRunFailure(const std::exception_ptr &thrown);
 
 } // namespace tamsoret

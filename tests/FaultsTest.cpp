@@ -5,8 +5,9 @@
 // are real. Permission cases run in a child process as the unprivileged user "nobody" (as
 // the tester when the tests do not run as root).
 
-#include "platform/Failure.h"
+#include "app/EnterDirectory.h"
 #include "app/frmMain.h"
+#include "platform/Failure.h"
 #include "tests/Doubles.h"
 #include "tests/TestSupport.h"
 
