@@ -3,8 +3,10 @@
 #include "listing/FilterPattern.h"
 #include "output/ListingColumns.h"
 #include "platform/Failure.h"
+#include "platform/FontFamilies.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -74,6 +76,11 @@ void parseColumns(const QString &value, CommandLine &line, QStringList &problems
         }
         mask |= quint8(1u << index);
     }
+    if (mask == 0) {
+        problems << QStringLiteral("The column list %1 names no column: use %2.")
+                        .arg(Quoted(value), ColumnWords.join(QStringLiteral(", ")));
+        return;
+    }
     line.columns = mask;
 }
 
@@ -85,12 +92,19 @@ void parseMargins(const QString &value, CommandLine &line, QStringList &problems
                         .arg(Quoted(value));
         return;
     }
-    // The same reading and the same refusal as the options window's margin fields.
+    // A typed margin is read loosely in the window, where the field shows what was taken;
+    // here nothing would show that "1cm" or "nan" became 1 or 0.
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
     for (int i = 0; i < 3; ++i) {
-        if (const std::optional<qint16> margin = RoundToInt16(LeadingNumber(parts[i])))
+        const QString part = parts[i].trimmed();
+        if (!whole.match(part).hasMatch()) {
+            problems << QStringLiteral("The %1 margin %2 is no whole number of millimetres.")
+                            .arg(QLatin1String(MarginNames[i]), Quoted(parts[i]));
+        } else if (const std::optional<qint16> margin = RoundToInt16(LeadingNumber(part))) {
             line.margins[i] = margin;
-        else
+        } else {
             problems << MarginRangeMessage(MarginNames[i], parts[i]);
+        }
     }
 }
 
@@ -102,8 +116,9 @@ void parseFont(const QString &value, CommandLine &line, QStringList &problems)
         family = value.left(comma).trimmed();
         bool ok = false;
         const float size = value.mid(comma + 1).trimmed().toFloat(&ok);
-        if (!ok || !std::isfinite(size) || size <= 0 || size > 1000) {
-            problems << QStringLiteral("The font size %1 is no number of points between 0 and 1000.")
+        // Below a point the letters are too small to see: a page that looks blank.
+        if (!ok || !std::isfinite(size) || size < 1 || size > 999) {
+            problems << QStringLiteral("The font size %1 is no number of points from 1 to 999.")
                             .arg(Quoted(value.mid(comma + 1)));
             return;
         }
@@ -111,6 +126,14 @@ void parseFont(const QString &value, CommandLine &line, QStringList &problems)
     }
     if (family.trimmed().isEmpty()) {
         problems << QStringLiteral("The font %1 names no family.").arg(Quoted(value));
+        return;
+    }
+    // Any family is drawn in some font; one that no font has, nor any alias, would be drawn
+    // in a proportional fallback whose columns do not line up.
+    if (!FontFamilyKnown(family)) {
+        problems << QStringLiteral("No font of the family %1 is installed, nor any that "
+                                   "stands in for it (fc-list lists the installed ones).")
+                        .arg(Quoted(family.trimmed()));
         return;
     }
     line.fontName = family;

@@ -3,7 +3,9 @@
 #include "app/frmMain.h"
 #include "output/PaintedPageSurface.h"
 #include "platform/CommonDialog.h"
+#include "platform/DisplayProbe.h"
 #include "platform/Failure.h"
+#include "platform/FileNameBytes.h"
 #include "platform/MessageBox.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsStore.h"
@@ -13,7 +15,10 @@
 #include <QIcon>
 #include <QLineEdit>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace tamsoret;
 
@@ -82,41 +87,86 @@ int RunWithoutWindow(int &argc, char **argv, const CommandLine &line)
     return RunWithoutWindow(line, store, stderr);
 }
 
+// A descriptor 0, 1 or 2 that the program was started without would be the next one
+// handed out, and a file of the program's own (a font, the listing) would then be written
+// as its standard output. Each gets /dev/null; returns whether standard output was closed.
+bool HoldStandardDescriptors()
+{
+    bool outputClosed = false;
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        if (fd == STDOUT_FILENO) outputClosed = true;
+        const int held = open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (held >= 0 && held != fd) {
+            dup2(held, fd);
+            close(held);
+        }
+    }
+    return outputClosed;
+}
+
+// --help and --version on a full disk or a closed pipe fail as every other output does.
+int PrintToStandardOutput(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    const int error = errno != 0 ? errno : EIO;
+    std::fprintf(stderr, "tamsoret: Cannot write to standard output: %s\n",
+                 qt_error_string(error).toLocal8Bit().constData());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    const bool outputClosed = HoldStandardDescriptors();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << DecodeFileName(QByteArray(argv[i]));
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (!parsed.error.isEmpty()) {
-        std::fprintf(stderr, "tamsoret: %s\n\n%s", parsed.error.toLocal8Bit().constData(),
-                     CommandLineUsageText().toLocal8Bit().constData());
+        for (const QString &problem : parsed.error.split(u'\n'))
+            std::fprintf(stderr, "tamsoret: %s\n", problem.toLocal8Bit().constData());
+        std::fputs("Try 'tamsoret --help' for more information.\n", stderr);
         return 2;
     }
     switch (parsed.line.mode) {
     case StartMode::Help:
-        std::fputs(CommandLineUsageText().toLocal8Bit().constData(), stdout);
-        return 0;
+        return PrintToStandardOutput(CommandLineUsageText());
     case StartMode::Version:
-        std::puts("tamsoret " TAMSORET_VERSION);
-        return 0;
+        return PrintToStandardOutput(QStringLiteral("tamsoret " TAMSORET_VERSION "\n"));
     case StartMode::OutputFile:
+        if (outputClosed && parsed.line.outputFileName == u'-') {
+            std::fprintf(stderr, "tamsoret: Cannot write the listing on standard output: %s\n",
+                         qt_error_string(EBADF).toLocal8Bit().constData());
+            return 1;
+        }
+        return RunWithoutWindow(argc, argv, parsed.line);
     case StartMode::Print:
         return RunWithoutWindow(argc, argv, parsed.line);
     case StartMode::Window:
         break;
     }
-    // Over ssh or from cron Qt would abort, dumping core, with a note about plugins: say
-    // what is missing and what works without a window instead.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("tamsoret: No display to open the window on: neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set.\nTo make the listing without a window, give "
-                   "--output=FILE or --print (tamsoret --help tells more).\n",
-                   stderr);
+    // Qt would abort, dumping core, when its platform finds no display (over ssh, from
+    // cron, a stale DISPLAY): say what is missing and what works without a window instead.
+    const DisplayChoice display = ProbeDisplay();
+    if (!display.reachable) {
+        const QString missing =
+            display.tried.isEmpty()
+                ? QStringLiteral("No display to open the window on: neither DISPLAY nor "
+                                 "WAYLAND_DISPLAY is set.")
+                : QStringLiteral("No display to open the window on: %1 does not answer.")
+                      .arg(display.tried);
+        std::fprintf(stderr,
+                     "tamsoret: %s\nTo make the listing without a window, give --output=FILE or "
+                     "--print (tamsoret --help tells more).\n",
+                     missing.toLocal8Bit().constData());
         return 1;
     }
+    if (!display.platform.isEmpty()) qputenv("QT_QPA_PLATFORM", display.platform);
     return RunWindow(argc, argv, parsed.line);
 }

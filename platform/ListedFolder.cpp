@@ -1,8 +1,11 @@
 #include "platform/ListedFolder.h"
 
+#include "platform/FileNameBytes.h"
+
 #include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,13 +35,35 @@ bool SameFile(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// The path of name in the folder at parent, from the names alone.
+QByteArray WalkedPath(const QByteArray &parent, const QByteArray &name)
+{
+    if (parent.isEmpty() || name == ".") return parent;
+    if (name == "..") {
+        const qsizetype slash = parent.lastIndexOf('/');
+        return slash <= 0 ? QByteArray("/") : parent.left(slash);
+    }
+    return parent.endsWith('/') ? parent + name : parent + '/' + name;
+}
+
 } // namespace
 
-ListedFolder::ListedFolder(int fd)
-    : fd_(new int(fd), [](const int *owned) {
-          ::close(*owned);
-          delete owned;
-      })
+// Where a relative path starts. glibc's getcwd finds a path too long for the kernel's own
+// answer by walking up the tree.
+QByteArray ListedFolder::WorkingFolder(const ListedFolder &dot)
+{
+    if (QByteArray known = dot.pathBytes(); !known.isEmpty()) return known;
+    std::unique_ptr<char, decltype(&free)> cwd(getcwd(nullptr, 0), free);
+    return cwd && cwd.get()[0] == '/' ? QByteArray(cwd.get()) : QByteArray();
+}
+
+ListedFolder::ListedFolder(int fd, QByteArray walked)
+    : fd_(new int(fd),
+          [](const int *owned) {
+              ::close(*owned);
+              delete owned;
+          }),
+      walked_(std::move(walked))
 {
 }
 
@@ -46,14 +71,20 @@ ListedFolder ListedFolder::open(const QByteArray &path)
 {
     if (path.isEmpty() || path.contains('\0')) return {};
     const int fd = Enterable(::open(path.constData(), HoldFlags));
-    return fd < 0 ? ListedFolder() : ListedFolder(fd);
+    if (fd < 0) return {};
+    ListedFolder folder(fd, {});
+    if (path.startsWith('/'))
+        folder.walked_ = path;
+    else
+        folder.walked_ = WalkedPath(WorkingFolder(folder), path);
+    return folder;
 }
 
 ListedFolder ListedFolder::openAt(const QByteArray &name) const
 {
     if (!isValid() || name.isEmpty() || name.contains('\0')) return {};
     const int fd = Enterable(::openat(*fd_, name.constData(), HoldFlags));
-    return fd < 0 ? ListedFolder() : ListedFolder(fd);
+    return fd < 0 ? ListedFolder() : ListedFolder(fd, WalkedPath(walked_, name));
 }
 
 QByteArray ListedFolder::pathBytes() const
@@ -65,12 +96,12 @@ QByteArray ListedFolder::pathBytes() const
     QByteArray link(4096, Qt::Uninitialized);
     for (;;) {
         const ssize_t length = readlink(proc.constData(), link.data(), size_t(link.size()));
-        if (length < 0) return {};
+        if (length < 0) return errno == ENAMETOOLONG ? walked_ : QByteArray();
         if (length < link.size()) {
             link.resize(qsizetype(length));
             break;
         }
-        if (link.size() > (1 << 24)) return {};
+        if (link.size() > (1 << 24)) return walked_;
         link.resize(link.size() * 2);
     }
     if (!link.startsWith('/')) return {};
@@ -95,9 +126,12 @@ QByteArray ListedFolder::lookupName(const QString &name) const
     if (!isValid() || name.isEmpty() || name.contains(QChar(u'\0')) || name.contains(u'/'))
         return {};
 
-    const QByteArray exact = QFile::encodeName(name);
+    const QByteArray exact = EncodeFileName(name);
     struct stat st;
     if (fstatat(*fd_, exact.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) return exact;
+    // A name with bytes that are not UTF-8 has no case to ignore, and its text would equal
+    // that of every other name with other such bytes.
+    if (!IsWholeUtf8(exact)) return {};
 
     const int readFd = ::openat(*fd_, ".", FolderFlags);
     if (readFd < 0) return {};
@@ -109,7 +143,8 @@ QByteArray ListedFolder::lookupName(const QString &name) const
     QByteArray found;
     while (const dirent *entry = readdir(dir)) {
         const QByteArray bytes(entry->d_name);
-        if (QFile::decodeName(bytes).compare(name, Qt::CaseInsensitive) == 0) {
+        if (IsWholeUtf8(bytes) &&
+            QString::fromUtf8(bytes).compare(name, Qt::CaseInsensitive) == 0) {
             found = bytes;
             break;
         }

@@ -23,19 +23,23 @@ public:
     bool isValid() const { return fd_ != nullptr; }
     int fd() const { return fd_ ? *fd_ : -1; }
     // The folder's path now: a folder renamed since it was opened shows its new name, one
-    // removed since the path it had. Empty when the system cannot tell.
+    // removed since the path it had. The system cannot tell a path longer than a page; that
+    // of the names this folder was opened by stands in then. Empty when neither is known.
     QByteArray pathBytes() const;
     // The same, decoded for display.
     QString path() const;
 
-    // The entry stored under exactly this name, otherwise the first entry whose name
-    // equals it without regard to case. Returns the stored name's bytes, or an empty
-    // array when there is none.
+    // The entry stored under exactly this name (its bytes as EncodeFileName gives them),
+    // otherwise the first entry whose name equals it without regard to case; only names
+    // that are UTF-8 through and through are compared so. Returns the stored name's bytes,
+    // or an empty array when there is none.
     QByteArray lookupName(const QString &name) const;
 
 private:
-    explicit ListedFolder(int fd);
+    ListedFolder(int fd, QByteArray walked);
+    static QByteArray WorkingFolder(const ListedFolder &dot);
     std::shared_ptr<const int> fd_;
+    QByteArray walked_;
 };
 
 } // namespace tamsoret

@@ -15,6 +15,7 @@ run_packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
   libcups2-dev libicu-dev
+  pkg-config libfontconfig-dev libxcb1-dev  # font families checked, the display probed before Qt loads
   fonts-liberation fontconfig
   qt6-translations-l10n
 )

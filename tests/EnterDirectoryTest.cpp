@@ -1,5 +1,6 @@
 #include "app/EnterDirectory.h"
 
+#include "platform/FileNameBytes.h"
 #include "tests/TestSupport.h"
 
 #include <QDir>
@@ -116,13 +117,21 @@ TEST_F(EnterDirectoryTest, Should_EnterAwkwardlyNamedFolders)
     EXPECT_EQ(enter(base + "/ leading blank"), base + "/ leading blank");
     EXPECT_EQ(enter(base + QStringLiteral("/äRGER")), base + QStringLiteral("/Ärger"));
 
-    // A name that is not valid UTF-8 arrives as its decoded form and is entered by its bytes.
+    // A name that is not valid UTF-8 is entered by its own bytes, and never taken for
+    // another name whose stray bytes differ, nor matched without regard to case.
     const QByteArray raw = QFile::encodeName(base) + "/caf\xe9";
+    const QByteArray other = QFile::encodeName(base) + "/caf\xe8";
     ASSERT_EQ(mkdir(raw.constData(), 0755), 0);
-    const QString decoded = QFile::decodeName(raw);
-    EXPECT_TRUE(enter(decoded) != "<failed>");
-    EXPECT_EQ(EnterDirectory(decoded).pathBytes(), raw);
-    rmdir(raw.constData());
+    EXPECT_EQ(EnterDirectory(DecodeFileName(raw)).pathBytes(), raw);
+    EXPECT_FALSE(EnterDirectory(DecodeFileName(other)).isValid());
+    EXPECT_FALSE(EnterDirectory(DecodeFileName(QFile::encodeName(base) + "/CAF\xe9")).isValid());
+    ASSERT_EQ(mkdir(other.constData(), 0755), 0);
+    EXPECT_EQ(EnterDirectory(DecodeFileName(other)).pathBytes(), other);
+    // Every byte string survives the way to text and back.
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray bytes = "x" + QByteArray(1, char(b)) + "\xe2\x82\xac\xf0\x9f\x98";
+        EXPECT_EQ(EncodeFileName(DecodeFileName(bytes)), bytes) << b;
+    }
 }
 
 TEST_F(EnterDirectoryTest, LookupName_Should_GiveTheStoredBytes)

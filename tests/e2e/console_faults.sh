@@ -12,6 +12,9 @@ unset DISPLAY WAYLAND_DISPLAY
 chmod 755 "$E2E_TMP"
 
 folder="$E2E_TMP/listed"
+# Two names that differ only in a byte that is not UTF-8, told apart by their content.
+mkdir "$E2E_TMP/bad"$'\xff' "$E2E_TMP/bad"$'\xfe'
+touch "$E2E_TMP/bad"$'\xff'/ff.txt "$E2E_TMP/bad"$'\xfe'/fe.txt
 mkdir -p "$folder/--help"
 seq -f "$folder/file%04g.txt" 1 3000 | xargs touch
 chmod -R a+rX "$folder"
@@ -31,7 +34,17 @@ fi
 
 # One row a case: name | status | words the message must hold | the command, as for eval.
 cases=(
-  "unknown option|2|Unknown option 'colour'.\n\nUsage: tamsoret |\$program --colour -o \$old \$folder"
+  "unknown option|2|tamsoret: Unknown option 'colour'.\nTry 'tamsoret --help' for more information.|\$program --colour -o \$old \$folder"
+  "empty column list|2|names no column|\$program --columns= -o \$old \$folder"
+  "margin with a unit|2|The left margin \"1cm\" is no whole number|\$program --margins=1cm,2,3 -o \$old \$folder"
+  "font too small to see|2|from 1 to 999|\$program '--font=Liberation Mono,0.01' -o \$old \$folder"
+  "font family unknown|2|\"NoSuchFamily\"|\$program --font=NoSuchFamily -o \$old \$folder"
+  "standard output closed|1|Cannot write the listing on standard output: Bad file descriptor|\$program -o - \$folder >&-"
+  "help on a full disk|1|Cannot write to standard output: No space left on device|\$program --help >/dev/full"
+  "version on a full disk|1|No space left on device|\$program --version >/dev/full"
+  "stale X display|1|the X display \":97\" does not answer.\nTo make the listing without a window|env -u QT_QPA_PLATFORM DISPLAY=:97 \$program \$folder"
+  "Wayland display gone|1|the Wayland display \"tamsoret-none\"|env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tamsoret-none \$program \$folder"
+  "not UTF-8, missing|2|Path doesn't exists !!|\$program -o \$old \$E2E_TMP/bad\$'\\xfa'"
   "missing value|2|Missing value after '-o'.|\$program \$folder -o"
   "unknown order|2|Unknown order \"colour\": use name, dos-name, size, date.|\$program --order=colour -o \$old \$folder"
   "unknown column|2|Unknown column \"owner\"|\$program --columns=name,owner -o \$old \$folder"
@@ -86,6 +99,29 @@ done
 "$program" --help >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" || e2e_fail "--help: status $?"
 grep -q '^Usage: tamsoret ' "$E2E_TMP/stdout" && [ ! -s "$E2E_TMP/stderr" ] || e2e_fail "--help wrote: $(cat "$E2E_TMP/stderr")"
 [ "$("$program" --version)" = "tamsoret 2.0.0" ] || e2e_fail "--version gave '$("$program" --version)'"
+# Each byte of the folder's name reaches the file system as it was given.
+"$program" -o - "$E2E_TMP/bad"$'\xff' >"$E2E_TMP/stdout" || e2e_fail "bad\\xff: status $?"
+grep -q 'ff\.txt' "$E2E_TMP/stdout" && ! grep -q 'fe\.txt' "$E2E_TMP/stdout" ||
+  e2e_fail "bad\\xff listed another folder: $(cat "$E2E_TMP/stdout")"
+
+# A folder path longer than PATH_MAX heads its listing whole.
+long=$E2E_TMP
+part=$(printf 'd%.0s' {1..200})
+for _ in $(seq 25); do long="$long/$part"; done
+python3 - "$E2E_TMP" "$part" <<'PY'
+import os, sys
+fd = os.open(sys.argv[1], os.O_RDONLY)
+for _ in range(25):
+    try: os.mkdir(sys.argv[2], dir_fd=fd)
+    except FileExistsError: pass
+    nxt = os.open(sys.argv[2], os.O_RDONLY, dir_fd=fd); os.close(fd); fd = nxt
+open(os.open("deep.txt", os.O_CREAT | os.O_WRONLY, dir_fd=fd), "w").close()
+PY
+"$program" -o - "$long" >"$E2E_TMP/stdout" || e2e_fail "long path: status $?"
+heading=$(grep -a '^Directory of ' "$E2E_TMP/stdout" | tr -d '\r')
+[ "$heading" = "Directory of $long" ] || e2e_fail "long path headed '${heading:0:80}...' (${#heading} bytes)"
+grep -q 'deep\.txt' "$E2E_TMP/stdout" || e2e_fail "long path: deep.txt not listed"
+
 # A folder named --help stays reachable after "--".
 (cd "$folder" && "$program" -o - -- --help) | grep -q 'Directory of .*/--help' || e2e_fail "-- did not end the options"
 e2e_pass
