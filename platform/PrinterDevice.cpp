@@ -8,6 +8,8 @@
 
 #include <cups/cups.h>
 
+#include <cerrno>
+
 namespace tamsoret {
 
 namespace {
@@ -124,6 +126,40 @@ PrinterDevice::PrinterDevice(const QPrinterInfo &info)
     // printable area.
     const QPageLayout layout = printer_->pageLayout();
     printer_->setPageMargins(layout.minimumMargins(), layout.units());
+    // The pages are painted through a PDF writer of our own on the spool file: the
+    // printer's engine does not check the writes that end a job, and a job cut short by a
+    // full disk would be sent as if it were whole. The writer takes the printer's sheet, printable
+    // area and resolution, so that the page is the one the printer would have painted.
+    writer_ = std::make_unique<QPdfWriter>(&spool_);
+    writer_->setTitle(printer_->docName());
+    writer_->setCreator(printer_->creator());
+    writer_->setResolution(printer_->resolution());
+    writer_->setPageLayout(printer_->pageLayout());
+}
+
+// QFile reports a write that was cut short without the system's reason ("Unknown error"):
+// the reason is taken from errno, as the failed call left it.
+void PrinterDevice::SpoolFile::noteFailure(int error)
+{
+    if (failure_.isEmpty()) failure_ = error != 0 ? qt_error_string(error) : errorString();
+}
+
+qint64 PrinterDevice::SpoolFile::writeData(const char *data, qint64 length)
+{
+    errno = 0;
+    const qint64 written = QTemporaryFile::writeData(data, length);
+    if (written != length) noteFailure(errno);
+    return written;
+}
+
+bool PrinterDevice::SpoolFile::finish()
+{
+    errno = 0;
+    if (!flush()) noteFailure(errno);
+    errno = 0;
+    close();
+    if (error() != QFileDevice::NoError) noteFailure(errno);
+    return failure_.isEmpty();
 }
 
 QString PrinterDevice::printerName() const
@@ -133,7 +169,14 @@ QString PrinterDevice::printerName() const
 
 void PrinterDevice::fail(const QString &reason) const
 {
-    throw Failure(PrintFailure, printer_->printerName(), reason);
+    // Qt's engine refuses a new page once its file has failed a write: what the user needs
+    // to know is the write that failed.
+    const QString written = spool_.failure();
+    throw Failure(PrintFailure, printer_->printerName(),
+                  written.isEmpty() ? reason
+                                    : QStringLiteral("The print job could not be written whole "
+                                                     "to its spool file %1: %2.")
+                                          .arg(spool_.fileName(), written));
 }
 
 void PrinterDevice::beginJob()
@@ -142,19 +185,15 @@ void PrinterDevice::beginJob()
     // it, or refuse it, while the program reported a printed listing.
     const QString refusal = PrinterRefusal(printer_->printerName());
     if (!refusal.isEmpty()) fail(refusal);
-    // Without the .pdf suffix the printer keeps its own format, page size and margins, and
-    // writes the job into the file instead of sending it.
+    // Made only now: a device that only measures (the options window) leaves no file.
     spool_.setFileTemplate(QDir::tempPath() + QStringLiteral("/tamsoret-XXXXXX.job"));
     if (!spool_.open())
         fail(QStringLiteral("No spool file for the print job: ") + spool_.errorString());
-    printer_->setOutputFileName(spool_.fileName());
 }
 
 void PrinterDevice::endJob(bool painted)
 {
-    if (!painted) fail(QStringLiteral("The print job could not be finished."));
-    if (printer_->printerState() == QPrinter::Error)
-        fail(QStringLiteral("The printing system reported an error."));
+    if (!spool_.finish() || !painted) fail(QStringLiteral("The print job could not be finished."));
     submitJob();
 }
 

@@ -178,6 +178,21 @@ TEST_F(PrinterFaults, AJobThatFailsPartWayIsNeverSentAndLeavesNoSpoolFile)
     EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
 }
 
+TEST_F(PrinterFaults, AJobWhoseSpoolFileCannotBeWrittenOnAFullDiskIsNeverSent)
+{
+    SmallDisk disk("64k");
+    ASSERT_TRUE(disk.mounted());
+    MakeFile(disk.filePath(QStringLiteral("filler")), 64 * 1024);
+    const EnvGuard tmpdir("TMPDIR", disk.path().toLocal8Bit());
+    const QString failure = PrintOneLine();
+    EXPECT_TRUE(failure.endsWith(QStringLiteral(": No space left on device.")))
+        << failure.toStdString();
+    EXPECT_EQ(JobCount(), 0);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList(QStringLiteral("filler")));
+    EXPECT_TRUE(BigBlocksAreMapped());
+}
+
 TEST(PageBuffers, AreKeptOnlyWhileAPageJobRunsHoweverItEnds)
 {
     QTemporaryDir dir;
