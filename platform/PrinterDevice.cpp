@@ -9,6 +9,9 @@
 #include <cups/cups.h>
 
 #include <cerrno>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
 
 namespace tamsoret {
 
@@ -75,6 +78,44 @@ QString PrinterRefusal(const QString &printerName)
         refusal = WithMessage(QStringLiteral("The printer is stopped"), StateMessage(dest));
     cupsFreeDests(1, dest);
     return refusal;
+}
+
+QString PrintServiceSilence()
+{
+    const char *server = cupsServer();
+    const int port = ippPort();
+    // A server whose name begins with "/" is a local socket; it has no port.
+    const QString where =
+        server[0] == '/' ? QString::fromLocal8Bit(server)
+                         : QStringLiteral("%1:%2").arg(QString::fromLocal8Bit(server)).arg(port);
+    const auto silence = [&where](const QString &reason) {
+        return QStringLiteral("the print service (CUPS) does not answer at %1: %2.")
+            .arg(where, reason);
+    };
+    http_addrlist_t *addresses =
+        httpAddrGetList(server, AF_UNSPEC, QByteArray::number(port).constData());
+    if (!addresses) return silence(QString::fromUtf8(cupsLastErrorString()));
+    // Connected by hand: CUPS's own connect loses the system's reason ("Host is down" for a
+    // socket that does not exist). A few seconds each: a server that is down refuses at
+    // once, one that is unreachable over the network would keep the user waiting long.
+    int error = 0;
+    for (http_addrlist_t *address = addresses; address; address = address->next) {
+        const int socket = ::socket(httpAddrFamily(&address->addr), SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (socket < 0) {
+            error = errno;
+            continue;
+        }
+        const timeval wait{5, 0};
+        setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+        const bool connected =
+            ::connect(socket, &address->addr.addr, socklen_t(httpAddrLength(&address->addr))) == 0;
+        // A connection that did not come within the time ends with EINPROGRESS.
+        error = connected ? 0 : errno == EINPROGRESS ? ETIMEDOUT : errno;
+        ::close(socket);
+        if (connected) break;
+    }
+    httpAddrFreeList(addresses);
+    return error == 0 ? QString() : silence(qt_error_string(error));
 }
 
 bool HasDefaultPrinter()

@@ -67,6 +67,11 @@ private:
 // name.
 void CheckPrinterKnown(const QString &queue);
 
+// Why the print service (CUPS) cannot be reached, in words for a terminal ("the print
+// service (CUPS) does not answer at SERVER: REASON"), or an empty text when it answers.
+// Asks the server once, waiting a few seconds at most.
+QString PrintServiceSilence();
+
 // Whether a default printer is installed, and its name.
 bool HasDefaultPrinter();
 QString DefaultPrinterName();
