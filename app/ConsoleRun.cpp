@@ -109,6 +109,18 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
         Report(errors, UsageMessageText());
         return 2;
     }
+    // Told before the scan, in words for a terminal: the window's advice would come after
+    // reading the whole folder.
+    if (line.mode == StartMode::Print) {
+        QString problem = PrintServiceSilence();
+        if (problem.isEmpty() && line.printerQueue.isEmpty() && !HasDefaultPrinter())
+            problem = QStringLiteral("no default printer is set; name one with --printer=QUEUE, "
+                                     "or write the listing to a file with -o FILE.");
+        if (!problem.isEmpty()) {
+            Report(errors, QStringLiteral("tamsoret: Cannot print: ") + problem);
+            return 1;
+        }
+    }
     if (!line.printerQueue.isEmpty()) {
         try {
             CheckPrinterKnown(line.printerQueue);

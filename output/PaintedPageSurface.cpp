@@ -2,7 +2,6 @@
 
 #include "output/LineColumns.h"
 #include "platform/ListingFont.h"
-#include "platform/PageBuffers.h"
 #include "platform/PdfFileDevice.h"
 #include "platform/PrinterDevice.h"
 
@@ -111,7 +110,7 @@ double PaintedPageSurface::textWidth(const QString &text) const
 void PaintedPageSurface::beginJob()
 {
     if (painter_.isActive()) return;
-    KeepPageBuffers();
+    keptBuffers_.emplace();
     device_->beginJob();
     if (!painter_.begin(&device())) device_->fail(QStringLiteral("The page could not be started."));
     painter_.setFont(font_);
@@ -204,7 +203,9 @@ PaintedPageSurface::~PaintedPageSurface()
 void PaintedPageSurface::endJob()
 {
     beginJob();
-    device_->endJob(painter_.end());
+    const bool painted = painter_.end();
+    keptBuffers_.reset();
+    device_->endJob(painted);
 }
 
 QtPageSurface::QtPageSurface() : PaintedPageSurface(std::make_unique<PrinterDevice>()) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PageBuffers.h"
 #include "platform/PageDevice.h"
 #include "platform/PageSurface.h"
 
@@ -74,6 +75,7 @@ private:
                     double room);
 
     std::unique_ptr<PageDevice> device_;
+    std::optional<KeptPageBuffers> keptBuffers_; // while a job is painted
     QPainter painter_;
     QFont font_;
     mutable std::optional<DeviceFont> deviceFont_;

@@ -8,6 +8,11 @@
 
 #include <cups/cups.h>
 
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
 namespace tamsoret {
 
 namespace {
@@ -75,6 +80,44 @@ QString PrinterRefusal(const QString &printerName)
     return refusal;
 }
 
+QString PrintServiceSilence()
+{
+    const char *server = cupsServer();
+    const int port = ippPort();
+    // A server whose name begins with "/" is a local socket; it has no port.
+    const QString where =
+        server[0] == '/' ? QString::fromLocal8Bit(server)
+                         : QStringLiteral("%1:%2").arg(QString::fromLocal8Bit(server)).arg(port);
+    const auto silence = [&where](const QString &reason) {
+        return QStringLiteral("the print service (CUPS) does not answer at %1: %2.")
+            .arg(where, reason);
+    };
+    http_addrlist_t *addresses =
+        httpAddrGetList(server, AF_UNSPEC, QByteArray::number(port).constData());
+    if (!addresses) return silence(QString::fromUtf8(cupsLastErrorString()));
+    // Connected by hand: CUPS's own connect loses the system's reason ("Host is down" for a
+    // socket that does not exist). A few seconds each: a server that is down refuses at
+    // once, one that is unreachable over the network would keep the user waiting long.
+    int error = 0;
+    for (http_addrlist_t *address = addresses; address; address = address->next) {
+        const int socket = ::socket(httpAddrFamily(&address->addr), SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (socket < 0) {
+            error = errno;
+            continue;
+        }
+        const timeval wait{5, 0};
+        setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+        const bool connected =
+            ::connect(socket, &address->addr.addr, socklen_t(httpAddrLength(&address->addr))) == 0;
+        // A connection that did not come within the time ends with EINPROGRESS.
+        error = connected ? 0 : errno == EINPROGRESS ? ETIMEDOUT : errno;
+        ::close(socket);
+        if (connected) break;
+    }
+    httpAddrFreeList(addresses);
+    return error == 0 ? QString() : silence(qt_error_string(error));
+}
+
 bool HasDefaultPrinter()
 {
     return !QPrinterInfo::defaultPrinter().isNull();
@@ -124,6 +167,40 @@ PrinterDevice::PrinterDevice(const QPrinterInfo &info)
     // printable area.
     const QPageLayout layout = printer_->pageLayout();
     printer_->setPageMargins(layout.minimumMargins(), layout.units());
+    // The pages are painted through a PDF writer of our own on the spool file: the
+    // printer's engine does not check the writes that end a job, and a job cut short by a
+    // full disk would be sent as if it were whole. The writer takes the printer's sheet, printable
+    // area and resolution, so that the page is the one the printer would have painted.
+    writer_ = std::make_unique<QPdfWriter>(&spool_);
+    writer_->setTitle(printer_->docName());
+    writer_->setCreator(printer_->creator());
+    writer_->setResolution(printer_->resolution());
+    writer_->setPageLayout(printer_->pageLayout());
+}
+
+// QFile reports a write that was cut short without the system's reason ("Unknown error"):
+// the reason is taken from errno, as the failed call left it.
+void PrinterDevice::SpoolFile::noteFailure(int error)
+{
+    if (failure_.isEmpty()) failure_ = error != 0 ? qt_error_string(error) : errorString();
+}
+
+qint64 PrinterDevice::SpoolFile::writeData(const char *data, qint64 length)
+{
+    errno = 0;
+    const qint64 written = QTemporaryFile::writeData(data, length);
+    if (written != length) noteFailure(errno);
+    return written;
+}
+
+bool PrinterDevice::SpoolFile::finish()
+{
+    errno = 0;
+    if (!flush()) noteFailure(errno);
+    errno = 0;
+    close();
+    if (error() != QFileDevice::NoError) noteFailure(errno);
+    return failure_.isEmpty();
 }
 
 QString PrinterDevice::printerName() const
@@ -133,7 +210,14 @@ QString PrinterDevice::printerName() const
 
 void PrinterDevice::fail(const QString &reason) const
 {
-    throw Failure(PrintFailure, printer_->printerName(), reason);
+    // Qt's engine refuses a new page once its file has failed a write: what the user needs
+    // to know is the write that failed.
+    const QString written = spool_.failure();
+    throw Failure(PrintFailure, printer_->printerName(),
+                  written.isEmpty() ? reason
+                                    : QStringLiteral("The print job could not be written whole "
+                                                     "to its spool file %1: %2.")
+                                          .arg(spool_.fileName(), written));
 }
 
 void PrinterDevice::beginJob()
@@ -142,19 +226,15 @@ void PrinterDevice::beginJob()
     // it, or refuse it, while the program reported a printed listing.
     const QString refusal = PrinterRefusal(printer_->printerName());
     if (!refusal.isEmpty()) fail(refusal);
-    // Without the .pdf suffix the printer keeps its own format, page size and margins, and
-    // writes the job into the file instead of sending it.
+    // Made only now: a device that only measures (the options window) leaves no file.
     spool_.setFileTemplate(QDir::tempPath() + QStringLiteral("/tamsoret-XXXXXX.job"));
     if (!spool_.open())
         fail(QStringLiteral("No spool file for the print job: ") + spool_.errorString());
-    printer_->setOutputFileName(spool_.fileName());
 }
 
 void PrinterDevice::endJob(bool painted)
 {
-    if (!painted) fail(QStringLiteral("The print job could not be finished."));
-    if (printer_->printerState() == QPrinter::Error)
-        fail(QStringLiteral("The printing system reported an error."));
+    if (!spool_.finish() || !painted) fail(QStringLiteral("The print job could not be finished."));
     submitJob();
 }
 

@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <malloc.h>
+
 using namespace tamsoret;
 using namespace tamsoret::test;
 
@@ -32,6 +35,18 @@ int RunTool(const QString &program, const QStringList &arguments, QByteArray *ou
     if (output)
         *output = process.readAll();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// Whether glibc serves a block of 1 MiB with mmap, as with its own thresholds, rather than
+// from the heap, as while a page job keeps its buffers.
+bool BigBlocksAreMapped()
+{
+    malloc_trim(0); // a free top of the heap would serve it whatever the thresholds
+    const size_t before = mallinfo2().hblks;
+    void *volatile block = std::malloc(1 << 20);
+    const bool mapped = mallinfo2().hblks == before + 1;
+    std::free(block);
+    return mapped;
 }
 
 class PrinterFaults : public ::testing::Test
@@ -161,6 +176,40 @@ TEST_F(PrinterFaults, AJobThatFailsPartWayIsNeverSentAndLeavesNoSpoolFile)
     const QStringList left =
         QDir(spool.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
+}
+
+TEST_F(PrinterFaults, AJobWhoseSpoolFileCannotBeWrittenOnAFullDiskIsNeverSent)
+{
+    SmallDisk disk("64k");
+    ASSERT_TRUE(disk.mounted());
+    MakeFile(disk.filePath(QStringLiteral("filler")), 64 * 1024);
+    const EnvGuard tmpdir("TMPDIR", disk.path().toLocal8Bit());
+    const QString failure = PrintOneLine();
+    EXPECT_TRUE(failure.endsWith(QStringLiteral(": No space left on device.")))
+        << failure.toStdString();
+    EXPECT_EQ(JobCount(), 0);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList(QStringLiteral("filler")));
+    EXPECT_TRUE(BigBlocksAreMapped());
+}
+
+TEST(PageBuffers, AreKeptOnlyWhileAPageJobRunsHoweverItEnds)
+{
+    QTemporaryDir dir;
+    {
+        PdfPageSurface surface(dir.filePath(QStringLiteral("ended.pdf")), QStringLiteral("t"),
+                               QPageSize(QPageSize::A4));
+        surface.print(QStringLiteral("Tamsoret"), true);
+        EXPECT_FALSE(BigBlocksAreMapped());
+        surface.endJob();
+        EXPECT_TRUE(BigBlocksAreMapped());
+    }
+    {
+        PdfPageSurface surface(dir.filePath(QStringLiteral("dropped.pdf")), QStringLiteral("t"),
+                               QPageSize(QPageSize::A4));
+        surface.print(QStringLiteral("Tamsoret"), true);
+    } // gone without its end, as when the run throws
+    EXPECT_TRUE(BigBlocksAreMapped());
 }
 
 TEST_F(PrinterFaults, MeasuringOnAStoppedQueueStillWorks)

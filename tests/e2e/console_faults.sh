@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Each bad input, with no display: its exit status and message, nothing on standard output,
-# an older listing left as it was (the full disk needs root). Then --help, --version, "--".
+# an older listing left as it was (the full disk needs root; the rows named "printing" a CUPS
+# default printer). Then --help, --version, "--".
 #
 #   bash tests/e2e/console_faults.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -22,6 +23,11 @@ old="$E2E_TMP/old.txt"
 printf 'Tamsoret - an older listing\r\nthat must survive\r\n' >"$E2E_TMP/older"
 locked="$E2E_TMP/locked"
 mkdir -m 777 "$locked"
+# Enterable, not readable: its error shows whenever the folder is read.
+closed="$E2E_TMP/closed"
+mkdir -m 311 "$closed"
+lpstat -r 2>/dev/null | grep -q 'scheduler is running' && lpstat -d 2>/dev/null | grep -q ': ' &&
+  cups_up=1
 
 e2e_unprivileged "$program"
 as_other=("${AS_OTHER[@]}" "$OTHER_PROGRAM")
@@ -64,7 +70,11 @@ cases=(
   "PDF may not be written|1|\$locked/old.pdf|\${as_other[@]} -o \$locked/old.pdf \$folder"
   "full disk|1|Cannot write the listing file\n\$disk/old.txt|\$program -o \$disk/old.txt \$folder"
   "window without a display|1|No display to open the window on|env -u QT_QPA_PLATFORM \$program \$folder"
-  "unknown printer|2|Cannot print the listing\nNoSuchQueue\nThe printing system does not know this printer.|\$program --printer=NoSuchQueue \$folder"
+  "print service down, before reading|1|tamsoret: Cannot print: the print service (CUPS) does not answer at 127.0.0.1:1: Connection refused.|CUPS_SERVER=127.0.0.1:1 \${as_other[@]} -p \$closed"
+  "print service gone, a queue named|1|tamsoret: Cannot print: the print service (CUPS) does not answer at /nonexistent/socket: No such file or directory.|CUPS_SERVER=/nonexistent/socket \$program --printer=NoSuchQueue \$folder"
+  "printing, no default printer|1|tamsoret: Cannot print: no default printer is set; name one with --printer=QUEUE|LPDEST=TamsoretNoSuchQueue \${as_other[@]} -p \$closed"
+  "printing, spool file on a full disk|1|: No space left on device.|TMPDIR=\$disk \$program -p \$folder"
+  "printing, unknown printer|2|Cannot print the listing\nNoSuchQueue\nThe printing system does not know this printer.|\$program --printer=NoSuchQueue \$folder"
 )
 # The words of a row with its variables and line breaks put in.
 expand() {
@@ -76,8 +86,12 @@ expand() {
 }
 for row in "${cases[@]}"; do
   IFS='|' read -r name status words command <<<"$row"
-  if [ "$name" = "full disk" ] && [ -z "${disk:-}" ]; then
-    e2e_log "full disk passed over: mounting a tmpfs needs root"
+  if [[ "$command" == *'$disk'* ]] && [ -z "${disk:-}" ]; then
+    e2e_log "$name passed over: mounting a tmpfs needs root"
+    continue
+  fi
+  if [[ "$name" == printing* ]] && [ -z "${cups_up:-}" ]; then
+    e2e_log "$name passed over: no CUPS default printer"
     continue
   fi
   targets=("$old" "$locked/old.txt" "$locked/old.pdf" ${disk:+"$disk/old.txt"})
