@@ -5,10 +5,9 @@
 #include "output/PaintedPageSurface.h"
 #include "output/WriteListing.h"
 #include "platform/Failure.h"
+#include "platform/OutputTarget.h"
 #include "platform/PrinterDevice.h"
 #include "run/ListingRun.h"
-
-#include <QFileInfo>
 
 #include <atomic>
 #include <chrono>
@@ -16,7 +15,6 @@
 #include <mutex>
 #include <thread>
 
-#include <cerrno>
 #include <unistd.h>
 
 namespace tamsoret {
@@ -79,20 +77,6 @@ private:
     std::thread thread_;
 };
 
-// The output file's folder missing, or the name a folder: told before a long scan, in the
-// words the writer would use after it.
-std::optional<Failure> OutputProblem(const QString &fileName)
-{
-    const QFileInfo file(fileName);
-    int error = 0;
-    if (file.isDir())
-        error = EISDIR;
-    else if (!file.absoluteDir().exists())
-        error = ENOENT;
-    if (error == 0) return std::nullopt;
-    return Failure(QStringLiteral("Cannot write the listing file"), fileName, qt_error_string(error));
-}
-
 } // namespace
 
 bool NeedsFonts(const CommandLine &line)
@@ -143,8 +127,11 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
     } else {
         request.outputFileName = line.outputFileName;
         request.destination = FileDestination(request.outputFileName);
-        if (const std::optional<Failure> problem = OutputProblem(request.outputFileName)) {
-            Report(errors, problem->message());
+        // A name that cannot be written is told at once, not after a long scan.
+        try {
+            CheckOutputTarget(request.outputFileName);
+        } catch (const Failure &problem) {
+            Report(errors, problem.message());
             return 1;
         }
     }

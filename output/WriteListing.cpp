@@ -6,9 +6,7 @@
 #include "output/PrintListing.h"
 #include "platform/Ansi.h"
 #include "platform/Failure.h"
-#include "platform/SaveFileFailure.h"
-
-#include <QSaveFile>
+#include "platform/OutputTarget.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -140,26 +138,16 @@ QByteArray ListingFileBytes(const ListingInput &input)
 
 void WriteListing(const QString &outputFileName, const ListingInput &input)
 {
-    // QSaveFile writes beside the target and renames only when everything went well, so
-    // an existing listing survives any failure. Each step is checked on its own: on a
-    // full disk a commit without a checked flush has been seen to leave an empty file.
-    QSaveFile file(outputFileName);
-    auto fail = [&] {
-        const int error = errno;
-        throw Failure(QStringLiteral("Cannot write the listing file"), outputFileName,
-                      CancelWriting(file, error));
-    };
-    if (!file.open(QIODevice::WriteOnly)) fail();
-    errno = 0;
-
+    // The target decides how the file is replaced or written into, and checks every write;
+    // the first failure ends the listing at once.
+    OutputTarget file(outputFileName);
     QByteArray chunk;
     chunk.reserve(ChunkSize + 4096);
     EmitListing(input, chunk, [&] {
-        if (file.write(chunk) != chunk.size()) fail();
+        if (file.write(chunk) != chunk.size()) file.fail();
         chunk.resize(0);
     });
-    if (!file.flush()) fail();
-    if (!file.commit()) fail();
+    file.commit();
 }
 
 void WriteListingToStandardOutput(const ListingInput &input)

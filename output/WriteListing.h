@@ -7,9 +7,10 @@
 
 namespace tamsoret {
 
-// Writes the listing to outputFileName in Windows-1252 with CR LF after every line.
-// The file appears complete or not at all; throws Failure (naming the file and the
-// system's reason) and leaves an existing file untouched when anything fails.
+// Writes the listing to outputFileName in Windows-1252 with CR LF after every line, as
+// OutputTarget opens it: a file appears complete or not at all (an existing one is left
+// untouched when anything fails), a device or FIFO is written into. Throws Failure naming
+// the file and the system's reason.
 void WriteListing(const QString &outputFileName, const ListingInput &input);
 
 // Writes the same bytes to standard output; throws Failure when it cannot take them.
@@ -20,7 +21,7 @@ void WriteListingToStandardOutput(const ListingInput &input);
 bool IsPdfFileName(const QString &outputFileName);
 
 // Writes the printed listing's pages, in the listing font, as a PDF file on the paper
-// given. Complete or not at all, like the text file; throws Failure the same way.
+// given. Opened like the text file; throws Failure the same way.
 void WritePdfListing(const QString &outputFileName, const ListingInput &input,
                      const ListingFont &font, const QPageSize &paper);
 

@@ -1,29 +1,19 @@
 #include "platform/PdfFileDevice.h"
 
 #include "platform/Failure.h"
-#include "platform/SaveFileFailure.h"
 
 #include <QPrinterInfo>
 
-#include <cerrno>
 #include <cstring>
 #include <langinfo.h>
 #include <locale.h>
 
 namespace tamsoret {
 
-namespace {
-
-const QString WriteFailure = QStringLiteral("Cannot write the listing file");
-
-} // namespace
-
 PdfFileDevice::PdfFileDevice(const QString &fileName, const QString &title, const QPageSize &paper)
-    : file_(fileName)
+    : target_(std::make_unique<OutputTarget>(fileName))
 {
-    if (!file_.open(QIODevice::WriteOnly)) failWriting();
-    errno = 0;
-    writer_ = std::make_unique<QPdfWriter>(&file_);
+    writer_ = std::make_unique<QPdfWriter>(target_.get());
     writer_->setTitle(title);
     writer_->setCreator(QStringLiteral("Tamsoret"));
     writer_->setResolution(1200);
@@ -34,20 +24,14 @@ PdfFileDevice::PdfFileDevice(const QString &fileName, const QString &title, cons
 
 void PdfFileDevice::fail(const QString &reason) const
 {
-    throw Failure(WriteFailure, file_.fileName(), reason);
-}
-
-void PdfFileDevice::failWriting()
-{
-    const int error = errno;
-    PdfFileDevice::fail(CancelWriting(file_, error));
+    target_->fail(reason);
 }
 
 void PdfFileDevice::endJob(bool painted)
 {
-    // The writer does not check its writes; the file remembers the first that failed.
-    if (!painted || file_.error() != QFileDevice::NoError) failWriting();
-    if (!file_.flush() || !file_.commit()) failWriting();
+    // The writer does not check its writes; the target remembers the first that failed.
+    if (target_->failed() || !painted) target_->fail();
+    target_->commit();
 }
 
 QPageSize LocalePaper()

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "platform/OutputTarget.h"
 #include "platform/PageDevice.h"
 
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <memory>
 
 namespace tamsoret {
 
 // A PDF file: a sheet without unprintable edges, the font embedded, the text kept as
-// text. The file appears complete, at the end of the job, or not at all; an existing file
-// of that name is replaced only then.
+// text. Written through OutputTarget, like the text listing: a file appears complete, at
+// the end of the job, or not at all, and a device or FIFO is written into.
 class PdfFileDevice : public PageDevice
 {
 public:
@@ -25,9 +25,8 @@ public:
     [[noreturn]] void fail(const QString &reason) const override;
 
 private:
-    [[noreturn]] void failWriting();
-
-    QSaveFile file_;
+    // The writer draws on the target, and goes first.
+    std::unique_ptr<OutputTarget> target_;
     std::unique_ptr<QPdfWriter> writer_;
 };
 
