@@ -1,6 +1,7 @@
 #include "platform/OutputTarget.h"
 
 #include "platform/Failure.h"
+#include "platform/FileNameBytes.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -112,7 +113,7 @@ bool HasAccessAcl(const Place &place)
 // system's reasons. Throws Failure.
 OutputTarget::Way Decide(const QString &fileName, Place &place)
 {
-    if (const int error = Locate(QFile::encodeName(fileName), place)) ThrowErrno(fileName, error);
+    if (const int error = Locate(EncodeFileName(fileName), place)) ThrowErrno(fileName, error);
     if (!place.exists) {
         // The new file is made in the folder.
         if (::faccessat(place.dirFd, ".", W_OK | X_OK, AT_EACCESS) != 0) ThrowErrno(fileName, errno);

@@ -118,6 +118,9 @@ grep -q '^Usage: tamsoret ' "$E2E_TMP/stdout" && [ ! -s "$E2E_TMP/stderr" ] || e
 grep -q 'ff\.txt' "$E2E_TMP/stdout" && ! grep -q 'fe\.txt' "$E2E_TMP/stdout" ||
   e2e_fail "bad\\xff listed another folder: $(cat "$E2E_TMP/stdout")"
 
+"$program" -o "$E2E_TMP/out"$'\xff'.txt "$E2E_TMP/bad"$'\xff' || e2e_fail "-o out\\xff.txt: status $?"
+[ -f "$E2E_TMP/out"$'\xff'.txt ] || e2e_fail "-o out\\xff.txt wrote $(ls "$E2E_TMP" | grep out)"
+
 # A folder path longer than PATH_MAX heads its listing whole.
 long=$E2E_TMP
 part=$(printf 'd%.0s' {1..200})
