@@ -1,5 +1,6 @@
 #include "run/ListingRun.h"
 
+#include "listing/EntryFields.h"
 #include "output/PaintedPageSurface.h"
 #include "output/PrintListing.h"
 #include "output/TreeListing.h"
@@ -23,6 +24,11 @@ QString StageCaption(ListingStage stage)
         return QStringLiteral("Printing ...");
     }
     return {};
+}
+
+QString TreeReadingCaption(qint64 foldersRead, const LocaleFormat &locale)
+{
+    return QStringLiteral("Reading %1 folders ...").arg(GroupedNumber(foldersRead, locale));
 }
 
 ListingDestination FileDestination(const QString &fileName)

@@ -23,6 +23,8 @@ enum class ListingStage { Reading, Sorting, Writing, Printing };
 
 // What a stage is called while it works, in the window's caption and on a terminal.
 QString StageCaption(ListingStage stage);
+// The reading stage's caption while a tree is read: "Reading 1,234 folders ...".
+QString TreeReadingCaption(qint64 foldersRead, const LocaleFormat &locale);
 
 // Where a listing goes.
 enum class ListingDestination { Printer, TextFile, PdfFile, StandardOutput };
