@@ -22,8 +22,8 @@ void Clear(ListingData &data)
 
 int ReadFolder(const ListedFolder &folder, const FilterPattern &pattern,
                const ScanSwitches &switches, ListingData &data, qint32 &count, qint16 orderBy,
-               const LocaleFormat &locale, std::atomic<qint64> *entriesRead,
-               Subfolders *subfolders)
+               const LocaleFormat &locale, unsigned statusWorkers,
+               std::atomic<qint64> *entriesRead, Subfolders *subfolders)
 {
     Clear(data);
     count = 0;
@@ -33,7 +33,7 @@ int ReadFolder(const ListedFolder &folder, const FilterPattern &pattern,
         subfolders->count = 0;
     }
 
-    DirectorySearch search(StatusWorkers());
+    DirectorySearch search(statusWorkers);
     FindRecord record;
     if (!search.findFirst(record, folder.fd())) {
         // A folder without even "." and ".." (some FUSE file systems give none) is empty;
@@ -109,7 +109,8 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
     // A folder that cannot be read, from the start or part of the way, would otherwise be
     // listed as an empty one or as the part that was read.
     if (const int error =
-            ReadFolder(folder, pattern, switches, data, count, orderBy, locale, entriesRead))
+            ReadFolder(folder, pattern, switches, data, count, orderBy, locale, StatusWorkers(),
+                       entriesRead))
         throw Failure(QStringLiteral("Cannot read the folder"), ShownPath(folder),
                       qt_error_string(error));
     return count;

@@ -40,10 +40,11 @@ struct Subfolders
 // is given it also receives every folder entry but "." and "..", whatever the filter and
 // the folder switch, leaving out the hidden ones when hidden entries are not listed.
 // Symbolic links to folders are among them: opening one as a folder tells them apart.
+// statusWorkers is StatusWorkers(), asked once by a caller that reads many folders.
 int ReadFolder(const ListedFolder &folder, const FilterPattern &pattern,
                const ScanSwitches &switches, ListingData &data, qint32 &count, qint16 orderBy,
-               const LocaleFormat &locale, std::atomic<qint64> *entriesRead = nullptr,
-               Subfolders *subfolders = nullptr);
+               const LocaleFormat &locale, unsigned statusWorkers,
+               std::atomic<qint64> *entriesRead = nullptr, Subfolders *subfolders = nullptr);
 
 // Throws a Failure naming the entries the last read listed without their status, the first
 // few with the system's reason; nothing when there are none. Called once the listing is

@@ -1,6 +1,7 @@
 #include "listing/TreeWalk.h"
 
 #include "listing/NameCleaning.h"
+#include "platform/DirectorySearch.h"
 
 #include <QFile>
 
@@ -55,6 +56,8 @@ private:
     const std::function<void(ListingData &, qint32)> &sort_;
     TreeVisitor &visitor_;
     std::atomic<qint64> *foldersRead_;
+    // Asked once: the answer reads the process's processor quota from files.
+    const unsigned workers_ = StatusWorkers();
 
     TreeWalkResult result_;
     std::vector<Level> chain_;
@@ -97,7 +100,7 @@ void Walk::visit(Level &level, int depth)
     const bool deeper = limits_.depth < 0 || depth < limits_.depth;
     qint32 count = 0;
     const int error = ReadFolder(level.folder, pattern_, switches_, data_, count, orderBy_,
-                                 locale_, nullptr, deeper ? &subfolders_ : nullptr);
+                                 locale_, workers_, nullptr, deeper ? &subfolders_ : nullptr);
     if (foldersRead_) foldersRead_->fetch_add(1, std::memory_order_relaxed);
     if (error != 0) {
         visitor_.folderUnreadable(path_, error);
