@@ -21,7 +21,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
+#include <atomic>
 #include <exception>
 #include <thread>
 
@@ -89,7 +91,10 @@ void frmMain::buildControls()
     auto place = [dpi](QWidget *w, int left, int top, int width, int height) {
         w->setGeometry(TwipsRect(left, top, width, height, dpi));
     };
-    setFixedSize(TwipsToPixels(3810, dpi), TwipsToPixels(2010, dpi));
+    // "Subfolders" adds a row to the frame: the frame, what lies below its top row and the
+    // window are one row taller.
+    constexpr int Row = 240;
+    setFixedSize(TwipsToPixels(3810, dpi), TwipsToPixels(2010 + Row, dpi));
     setFont(DialogFont(false));
 
     // Created back to front, so that later controls lie over earlier ones.
@@ -102,7 +107,7 @@ void frmMain::buildControls()
     place(lblDir, 960, 120, 2775, 255);
 
     chkFile = new QCheckBox(QStringLiteral("&To file"), this);
-    place(chkFile, 120, 1680, 1335, 255);
+    place(chkFile, 120, 1680 + Row, 1335, 255);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     place(cmdOK, 2520, 480, 1215, 375);
@@ -114,7 +119,7 @@ void frmMain::buildControls()
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setFrameShadow(QFrame::Sunken);
-    place(Frame1, 120, 360, 2175, 1215);
+    place(Frame1, 120, 360, 2175, 1215 + Row);
 
     Label1 = new QLabel(QStringLiteral("&Filter :"), Frame1);
     place(Label1, 120, 240, 495, 255);
@@ -127,6 +132,9 @@ void frmMain::buildControls()
     chkHidden = new QCheckBox(QStringLiteral("&Hidden files"), Frame1);
     chkHidden->setChecked(true);
     place(chkHidden, 120, 840, 1935, 255);
+    // Never stored: a tree is asked for each time, by the box or by -r.
+    chkSub = new QCheckBox(QStringLiteral("S&ubfolders"), Frame1);
+    place(chkSub, 120, 840 + Row, 1935, 255);
 
     cmdBusy = new QPushButton(QStringLiteral("Reading ..."), this);
     place(cmdBusy, 600, 600, 2535, 855);
@@ -134,11 +142,12 @@ void frmMain::buildControls()
     cmdBusy->hide();
 
     cmdOpt = new QPushButton(QStringLiteral("&Options"), this);
-    place(cmdOpt, 2520, 1560, 1215, 375);
+    place(cmdOpt, 2520, 1560 + Row, 1215, 375);
 
     setTabOrder(txtFilter, chkDir);
     setTabOrder(chkDir, chkHidden);
-    setTabOrder(chkHidden, chkFile);
+    setTabOrder(chkHidden, chkSub);
+    setTabOrder(chkSub, chkFile);
     setTabOrder(chkFile, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
     setTabOrder(cmdCancel, cmdBusy);
@@ -224,6 +233,8 @@ void frmMain::listingRun()
     request.folder = folder_;
     request.filter = txtFilter->text();
     request.switches = ScanSwitches{chkDir->isChecked(), chkHidden->isChecked()};
+    request.tree = chkSub->isChecked();
+    request.limits = treeLimits;
     request.options = state_.Options;
     request.font = CD.Font;
     if (chkFile->isChecked()) {
@@ -258,14 +269,35 @@ void frmMain::runOffThread(const ListingRequest &request)
     QEventLoop loop;
     std::exception_ptr failure;
     const ListingEnvironment environment{services_.printers, services_.locale, services_.collation};
-    const auto onStage = [this](ListingStage stage) {
+    // While a tree is read the button counts its folders, four times a second at most.
+    std::atomic<qint64> folders{0};
+    qint64 shown = 0;
+    QTimer progress;
+    progress.setInterval(250);
+    connect(&progress, &QTimer::timeout, this, [&] {
+        const qint64 now = folders.load(std::memory_order_relaxed);
+        if (now == shown) return;
+        shown = now;
+        setBusyCaption(TreeReadingCaption(now, services_.locale));
+    });
+    ListingRequest run = request;
+    if (run.tree) {
+        run.foldersRead = &folders;
+        progress.start();
+    }
+    const auto onStage = [this, &progress](ListingStage stage) {
         if (services_.stageObserver) services_.stageObserver(stage);
         QMetaObject::invokeMethod(
-            this, [this, stage] { setBusyCaption(StageCaption(stage)); }, Qt::QueuedConnection);
+            this,
+            [this, stage, &progress] {
+                if (stage != ListingStage::Reading) progress.stop();
+                setBusyCaption(StageCaption(stage));
+            },
+            Qt::QueuedConnection);
     };
     std::thread worker([&] {
         try {
-            RunListing(request, environment, state_.Listing, onStage);
+            RunListing(run, environment, state_.Listing, onStage);
         } catch (...) {
             failure = std::current_exception();
         }

@@ -64,6 +64,9 @@ public:
     QLineEdit *txtFilter = nullptr;
     QCheckBox *chkDir = nullptr;
     QCheckBox *chkHidden = nullptr;
+    QCheckBox *chkSub = nullptr;
+    // How far a tree is walked when "Subfolders" is ticked: from --depth and -x.
+    TreeLimits treeLimits;
     QCheckBox *chkFile = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;

@@ -45,6 +45,8 @@ int RunWindow(int &argc, char **argv, const CommandLine &line)
     if (line.filter) window.txtFilter->setText(*line.filter);
     window.chkDir->setChecked(!line.noFolders);
     window.chkHidden->setChecked(!line.noHidden);
+    window.chkSub->setChecked(line.recursive);
+    window.treeLimits = {line.depth, line.oneFileSystem};
     try {
         if (!window.Form_Load(line.folder))
             return 2;

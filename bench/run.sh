@@ -4,10 +4,12 @@
 # of 10,000, 100,000 and 1,000,000 entries, in the same run and on the same folders; in
 # every locale asked for, and once more with the page cache dropped before every run.
 # Then the printed page saved as a PDF file, against the text listing of the same folder
-# and CUPS's texttopdf setting that text on pages.
+# and CUPS's texttopdf setting that text on pages. With --tree, a whole tree of 10,000
+# folders of 100 entries each listed with -r against find, du -a, tree and ls -lR, warm
+# and (as root) cold, with each program's peak memory.
 #
 # Usage: bench/run.sh [--base DIR] [--build DIR] [--runs N] [--sizes "N N ..."]
-#                     [--lang "L L ..."] [--pdf-sizes "N N ..."]
+#                     [--lang "L L ..."] [--pdf-sizes "N N ..."] [--tree]
 #   --base   where the test folders are made, or found from an earlier run
 #            (/tmp/tamsoret-bench)
 #   --build  the build folder, configured as a Release build (build-bench)
@@ -16,6 +18,7 @@
 #   --lang   the locales, each timed in turn as LANG and LC_ALL of every program
 #            (C.UTF-8); the cold-cache and PDF rows are timed in the first
 #   --pdf-sizes  entries per test folder of the PDF rows ("10000 100000"); "" leaves them out
+#   --tree   add the tree rows (--sizes "" --pdf-sizes "" --tree times the tree alone)
 # The cold-cache rows need root, to drop the page cache; without it they are left out.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,6 +28,7 @@ runs=5
 sizes="10000 100000 1000000"
 pdf_sizes="10000 100000"
 langs=C.UTF-8
+tree_rows=0
 while (($#)); do
     case $1 in
     --base) base=$2; shift 2 ;;
@@ -33,7 +37,8 @@ while (($#)); do
     --sizes) sizes=$2; shift 2 ;;
     --lang) langs=$2; shift 2 ;;
     --pdf-sizes) pdf_sizes=$2; shift 2 ;;
-    *) sed -n '2,20p' "$0" >&2; exit 2 ;;
+    --tree) tree_rows=1; shift ;;
+    *) sed -n '2,23p' "$0" >&2; exit 2 ;;
     esac
 done
 read -ra langs <<<"$langs"
@@ -48,7 +53,7 @@ done
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
-cmake --build "$build" --target tamsoret_bench make_bench_folder >/dev/null
+cmake --build "$build" --target tamsoret_bench make_bench_folder tamsoret >/dev/null
 bench=$build/bench/tamsoret_bench
 mkdir -p "$base/out" "$base/settings"
 
@@ -65,6 +70,22 @@ for n in $(printf '%s\n' $sizes $pdf_sizes | sort -nu); do
         touch "$base/e$n.complete"
     fi
 done
+# The tree: 100 folders under the top, 99 folders and a file in each, 100 entries in
+# each of those: 10,001 folders, 1,000,100 entries.
+tree_dir=$base/tree
+if ((tree_rows)) && [[ ! -e $base/tree.complete ]]; then
+    echo "making $tree_dir ..." >&2
+    rm -rf "$tree_dir"
+    for ((a = 0; a < 100; a++)); do
+        mid=$(printf '%s/a%02d' "$tree_dir" "$a")
+        mkdir -p "$mid"
+        : >"$mid/file"
+        for ((b = 0; b < 99; b++)); do
+            "$build/bench/make_bench_folder" "$(printf '%s/b%02d' "$mid" "$b")" 100 $((a * 100 + b + 1)) >/dev/null
+        done
+    done
+    touch "$base/tree.complete"
+fi
 flock -u 9
 
 # The program's settings file for each order that is timed; the program's own defaults
@@ -234,6 +255,48 @@ else
         find_ns=$(median <"$results/find")
         printf '%-10s %10s %10s %10s %10s %8s %8s\n' "$n" "$(ms "$total")" "$(stage bench_name scan)" \
             "$(ms "$ls_ns")" "$(ms "$find_ns")" "$(ratio "$total" "$ls_ns")" "$(ratio "$total" "$find_ns")"
+    done
+fi
+# The whole tree, name order, in the first locale: each program under GNU time for its
+# peak memory; the listing with the program's default options.
+if ((tree_rows)); then
+    mkdir -p "$base/xdg" "$base/empty"
+    memory() { # label command: the command run under GNU time, its peak to $results/label.kib
+        echo "$1:/usr/bin/time -a -o \"$results/$1.kib\" -f %M $2"
+    }
+    tree_jobs=(
+        "$(memory tamsoret "env XDG_CONFIG_HOME=\"$base/xdg\" \"$build/tamsoret\" -r -o \"$out/tree.txt\" \"$tree_dir\"")"
+        "$(memory find "find \"$tree_dir\" -printf '%s %T@ %m %f\n' >\"$out/tree-find.txt\"")"
+        "$(memory du "du -a \"$tree_dir\" >\"$out/tree-du.txt\"")"
+        "$(memory tree "tree -a -s -D \"$tree_dir\" >\"$out/tree-tree.txt\"")"
+        "$(memory ls "ls -lR \"$tree_dir\" >\"$out/tree-ls.txt\"")"
+    )
+    for cache in warm cold; do
+        if [[ $cache == cold && $(id -u) != 0 ]]; then
+            echo "tree, cold cache: left out, dropping the page cache needs root"
+            break
+        fi
+        rm -f "$results"/*
+        /usr/bin/time -o "$results/empty.kib" -f %M env XDG_CONFIG_HOME="$base/xdg" \
+            "$build/tamsoret" -o "$out/empty.txt" "$base/empty"
+        time_programs $cache "${tree_jobs[@]}"
+        find_ns=$(median <"$results/find")
+        echo
+        echo "== tree, $cache cache: $(grep -c '^Directory of' "$out/tree.txt") folders, $(wc -l <"$out/tree-find.txt") entries, $lang, load $(cut -d' ' -f1 /proc/loadavg)"
+        printf '%-22s %10s %8s %10s\n' program ms /find "peak KiB"
+        for label in tamsoret find du tree ls; do
+            case $label in
+            tamsoret) title="tamsoret -r -o FILE" ;;
+            find) title="find -printf" ;;
+            du) title="du -a" ;;
+            tree) title="tree -a -s -D" ;;
+            ls) title="ls -lR" ;;
+            esac
+            total=$(median <"$results/$label")
+            printf '%-22s %10s %8s %10s\n' "$title" "$(ms "$total")" "$(ratio "$total" "$find_ns")" \
+                "$(sort -n "$results/$label.kib" | tail -1)"
+        done
+        echo "tamsoret on an empty folder: peak $(cat "$results/empty.kib") KiB"
     done
 fi
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -193,6 +193,13 @@ QString FormatSize(qint64 bytes, const LocaleFormat &locale)
     return View(text).toString();
 }
 
+QString GroupedNumber(qint64 value, const LocaleFormat &locale)
+{
+    Text text;
+    AppendGroupedNumber(text, value, locale.groupSeparator);
+    return View(text).toString();
+}
+
 bool FileTimeToDate(qint64 utcSeconds, LocalDateTime &out)
 {
     LocalDateTime local;

@@ -12,6 +12,9 @@ namespace tamsoret {
 // A byte count as "#,##0" and a two-character unit: "b ", "kb", "Mb" or "Gb".
 QString FormatSize(qint64 bytes, const LocaleFormat &locale);
 
+// A count as "#,##0" with the locale's group separator.
+QString GroupedNumber(qint64 value, const LocaleFormat &locale);
+
 // A UTC file time as local date and time, with the offset in force at that date.
 bool FileTimeToDate(qint64 utcSeconds, LocalDateTime &out);
 

@@ -30,6 +30,7 @@ test_packages=(
   desktop-file-utils dpkg-dev file man-db lintian appstream
   ntfs-3g dosfstools fuse3 libfuse3-dev  # Windows volumes and a failing FUSE file system, for the scan's tests
   clang libclang-rt-14-dev
+  tree time  # the tree benchmark's peers (bench/run.sh --tree) and its peak memory
 )
 packages=("${run_packages[@]}")
 if [ "$set_name" = test ]; then packages+=("${test_packages[@]}"); fi

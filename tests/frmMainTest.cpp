@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
@@ -188,7 +189,7 @@ protected:
 TEST_F(MainWindowTest, LaysOutEveryControlFromTwips)
 {
     const double dpi = window->screen()->logicalDotsPerInchX();
-    EXPECT_EQ(window->size(), QSize(TwipsToPixels(3810, dpi), TwipsToPixels(2010, dpi)));
+    EXPECT_EQ(window->size(), QSize(TwipsToPixels(3810, dpi), TwipsToPixels(2250, dpi)));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowTitle(), "Tamsoret");
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -205,15 +206,16 @@ TEST_F(MainWindowTest, LaysOutEveryControlFromTwips)
     const std::vector<Row> rows = {
         {f.lbl1, "Directory :", 120, 120, 735, 255, &f},
         {f.lblDir, "", 960, 120, 2775, 255, &f},
-        {f.Frame1, "", 120, 360, 2175, 1215, &f},
+        {f.Frame1, "", 120, 360, 2175, 1455, &f},
         {f.Label1, "&Filter :", 120, 240, 495, 255, f.Frame1},
         {f.txtFilter, "*.*", 600, 240, 615, 285, f.Frame1},
         {f.chkDir, "&Directory's", 120, 600, 1935, 255, f.Frame1},
         {f.chkHidden, "&Hidden files", 120, 840, 1935, 255, f.Frame1},
-        {f.chkFile, "&To file", 120, 1680, 1335, 255, &f},
+        {f.chkSub, "S&ubfolders", 120, 1080, 1935, 255, f.Frame1},
+        {f.chkFile, "&To file", 120, 1920, 1335, 255, &f},
         {f.cmdOK, "OK", 2520, 480, 1215, 375, &f},
         {f.cmdCancel, "Cancel", 2520, 960, 1215, 375, &f},
-        {f.cmdOpt, "&Options", 2520, 1560, 1215, 375, &f},
+        {f.cmdOpt, "&Options", 2520, 1800, 1215, 375, &f},
         {f.cmdBusy, "Reading ...", 600, 600, 2535, 855, &f},
     };
     for (const Row &r : rows) {
@@ -229,6 +231,7 @@ TEST_F(MainWindowTest, LaysOutEveryControlFromTwips)
     }
     EXPECT_TRUE(f.chkDir->isChecked());
     EXPECT_TRUE(f.chkHidden->isChecked());
+    EXPECT_FALSE(f.chkSub->isChecked());
     EXPECT_FALSE(f.chkFile->isChecked());
     EXPECT_TRUE(f.cmdOK->isDefault());
     EXPECT_TRUE(f.cmdBusy->isHidden());
@@ -251,9 +254,9 @@ TEST_F(MainWindowTest, StartsWithTheFilterFocusedAndSelectedAndTabsInTableOrder)
     EXPECT_EQ(QApplication::focusWidget(), window->txtFilter);
     EXPECT_EQ(window->txtFilter->selectedText(), "*.*");
 
-    const std::vector<QWidget *> order = {window->chkDir,    window->chkHidden, window->chkFile,
-                                          window->cmdOK,     window->cmdCancel, window->cmdOpt,
-                                          window->txtFilter};
+    const std::vector<QWidget *> order = {window->chkDir,    window->chkHidden, window->chkSub,
+                                          window->chkFile,   window->cmdOK,     window->cmdCancel,
+                                          window->cmdOpt,    window->txtFilter};
     for (QWidget *expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected);
@@ -343,6 +346,29 @@ TEST_F(MainWindowTest, ANameEndingInPdfInAnyCaseGetsThePrintedPageAsAPdfFile)
         EXPECT_EQ(written.startsWith("Tamsoret - "), name.endsWith(".txt"));
     }
     EXPECT_EQ(printers.jobs, 0);
+}
+
+TEST_F(MainWindowTest, SubfoldersListsTheTree_CountingItsFoldersWhileReading_AndIsNeverStored)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Sub/Deeper"));
+    test::MakeFile(folder.filePath("Sub/Deeper/deep.txt"), 7);
+    ASSERT_TRUE(load());
+    window->chkSub->setChecked(true);
+    window->chkFile->setChecked(true);
+    dialogs.answer = outputs.filePath("tree.txt");
+    window->cmdOK->click();
+    EXPECT_EQ(window->exitCode(), 0);
+    const QStringList shown = recordedCaptions();
+    ASSERT_GE(shown.size(), 2);
+    EXPECT_EQ(shown.first(), "Reading ...");
+    EXPECT_EQ(shown.last(), "Writing ...");
+    for (const QString &caption : shown.mid(1, shown.size() - 2))
+        EXPECT_TRUE(QRegularExpression("^Reading [0-9,]+ folders \\.\\.\\.$").match(caption).hasMatch())
+            << caption.toStdString();
+    const QByteArray written = test::ReadAll(outputs.filePath("tree.txt"));
+    EXPECT_TRUE(written.contains("Directory of " + QFile::encodeName(folder.filePath("Sub/Deeper"))));
+    EXPECT_TRUE(written.contains("Total of 3 folder(s): "));
+    EXPECT_TRUE(store.values.isEmpty()) << store.values.keys().join(u' ').toStdString();
 }
 
 TEST_F(MainWindowTest, SortingIsShownAlsoForNoneOrOneEntry)
