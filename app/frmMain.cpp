@@ -2,6 +2,7 @@
 
 #include "app/EnterDirectory.h"
 #include "app/KorteFileName.h"
+#include "app/CaptionRoom.h"
 #include "app/frmOpt.h"
 #include "listing/NameCleaning.h"
 #include "options/Settings.h"
@@ -135,6 +136,9 @@ void frmMain::buildControls()
 
     cmdOpt = new QPushButton(tr("&Options"), this);
     place(cmdOpt, 2520, 1560, 1215, 375);
+
+    // The English captions fit their places; a translation may need more room.
+    MakeRoomForCaptions(this, {lbl1, Label1, chkDir, chkHidden, chkFile, cmdOK, cmdCancel, cmdOpt});
 
     setTabOrder(txtFilter, chkDir);
     setTabOrder(chkDir, chkHidden);

@@ -1,8 +1,8 @@
 #include "app/frmOpt.h"
 
-#include "output/ListingColumns.h"
-
+#include "app/CaptionRoom.h"
 #include "options/Settings.h"
+#include "output/ListingColumns.h"
 #include "platform/Failure.h"
 #include "platform/Twips.h"
 
@@ -186,10 +186,11 @@ void frmOpt::buildControls()
 
     for (QLineEdit *field : {txtLeft, txtTop, txtBottom})
         field->installEventFilter(this);
-    for (QWidget *captioned : std::initializer_list<QWidget *>{
-             Label2, Label1, chkName, chkDOS, chkSize, chkTime, chkAttr, optAZ, optZA, Label4,
-             Label7, Label10, Label11, Label5, Label8, Label6, Label9})
-        fitCaption(captioned);
+    // The table's widths fit the classic 8-point face; the wider face that stands in for it
+    // would cut "Bottom", "mm" and "Z -> A" short, and a translation needs more still.
+    MakeRoomForCaptions(this, {cmdFont, Label2, Label3, Label1, chkName, chkDOS, chkSize, chkTime,
+                               chkAttr, optAZ, optZA, Label4, Label7, Label10, Label11, Label5,
+                               Label8, Label6, Label9, cmdOK, cmdCancel});
 
     connect(chkName, &QCheckBox::toggled, this, &frmOpt::chkName_Click);
     connect(chkDOS, &QCheckBox::toggled, this, &frmOpt::chkDOS_Click);
@@ -208,7 +209,7 @@ void frmOpt::Form_Load()
 {
     const ListOptions &o = ctx_.options;
     lblFont->setText(FontDescription(ctx_.CD.Font));
-    fitCaption(lblFont);
+    GrowIntoFreeRoom(lblFont);
 
     chkName->setChecked(o.ShowName);
     chkDOS->setChecked(o.ShowDOS);
@@ -299,7 +300,7 @@ void frmOpt::cmdFont_Click()
     if (!ctx_.CD.ShowFont(this))
         return;
     lblFont->setText(FontDescription(ctx_.CD.Font));
-    fitCaption(lblFont);
+    GrowIntoFreeRoom(lblFont);
     UpdateRightMargin();
 }
 
@@ -356,30 +357,6 @@ void frmOpt::cmdOK_Click()
 void frmOpt::cmdCancel_Click()
 {
     reject();
-}
-
-void frmOpt::fitCaption(QWidget *control)
-{
-    // The table's widths fit the classic 8-point face; the wider face that stands in for it
-    // would cut "Bottom", "mm" and "Z -> A" short. A left-aligned caption that does not fit
-    // takes what it needs of the free room to its right, up to the next control or the edge.
-    const auto *label = qobject_cast<QLabel *>(control);
-    if (label && label->alignment().testFlag(Qt::AlignRight))
-        return;
-    const int needed = control->sizeHint().width();
-    const QRect at = control->geometry();
-    if (needed <= at.width())
-        return;
-    int limit = control->parentWidget()->width();
-    for (const QObject *child : control->parentWidget()->children()) {
-        const auto *other = qobject_cast<const QWidget *>(child);
-        if (!other || other == control)
-            continue;
-        const QRect g = other->geometry();
-        if (g.left() > at.left() && g.top() <= at.bottom() && g.bottom() >= at.top())
-            limit = std::min(limit, g.left());
-    }
-    control->resize(std::max(at.width(), std::min(needed, limit - at.left())), at.height());
 }
 
 void frmOpt::showEvent(QShowEvent *event)
