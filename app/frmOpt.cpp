@@ -41,8 +41,22 @@ frmOpt::frmOpt(const OptionsContext &context, QWidget *owner) : QDialog(owner), 
     try {
         printer_ = ctx_.printers.defaultPrinter();
     } catch (const Failure &) {
-        // Without a default printer nothing can be measured: the right margin stays empty.
         printer_.reset();
+    }
+    if (printer_) {
+        txtRight->setAccessibleDescription(tr("millimetres, computed for the default printer's page"));
+    } else {
+        // Many who use this window only save PDF files: without a printer the margin is
+        // computed for the page a PDF file gets.
+        try {
+            MeasuringPage pdf = ctx_.printers.pdfPage();
+            printer_ = std::move(pdf.surface);
+            txtRight->setAccessibleDescription(
+                tr("millimetres, computed for the page of a PDF file, %1, as no printer is installed")
+                    .arg(pdf.paper));
+        } catch (const Failure &) {
+            printer_.reset();
+        }
     }
     if (!printer_)
         txtRight->clear();

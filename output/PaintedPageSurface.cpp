@@ -4,6 +4,7 @@
 #include "platform/ListingFont.h"
 #include "platform/PageBuffers.h"
 #include "platform/PdfFileDevice.h"
+#include "platform/PdfMeasuringDevice.h"
 #include "platform/PrinterDevice.h"
 
 #include <QFontInfo>
@@ -223,6 +224,17 @@ PdfPageSurface::PdfPageSurface(const QString &fileName, const QString &title,
                                const QPageSize &paper)
     : PaintedPageSurface(std::make_unique<PdfFileDevice>(fileName, title, paper))
 {
+}
+
+PdfPageSurface::PdfPageSurface(const QPageSize &paper)
+    : PaintedPageSurface(std::make_unique<PdfMeasuringDevice>(paper))
+{
+}
+
+MeasuringPage QtPrinterProvider::pdfPage()
+{
+    const QPageSize paper = ListingPaper();
+    return {std::make_unique<PdfPageSurface>(paper), paper.name()};
 }
 
 } // namespace tamsoret

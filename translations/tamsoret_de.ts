@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>PdfMeasuringDevice</name>
+    <message>
+        <source>Cannot measure the PDF page</source>
+        <translation>Die PDF-Seite kann nicht vermessen werden</translation>
+    </message>
+</context>
+<context>
     <name>ReadDirectory</name>
     <message>
         <source>Cannot read the folder</source>
@@ -297,6 +304,14 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the default printer&apos;s page</source>
+        <translation>Millimeter, berechnet für die Seite des Standarddruckers</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the page of a PDF file, %1, as no printer is installed</source>
+        <translation>Millimeter, berechnet für die Seite einer PDF-Datei, %1, da kein Drucker installiert ist</translation>
     </message>
 </context>
 </TS>

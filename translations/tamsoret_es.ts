@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>PdfMeasuringDevice</name>
+    <message>
+        <source>Cannot measure the PDF page</source>
+        <translation>No se puede medir la página PDF</translation>
+    </message>
+</context>
+<context>
     <name>ReadDirectory</name>
     <message>
         <source>Cannot read the folder</source>
@@ -297,6 +304,14 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the default printer&apos;s page</source>
+        <translation>milímetros, calculado para la página de la impresora predeterminada</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the page of a PDF file, %1, as no printer is installed</source>
+        <translation>milímetros, calculado para la página de un archivo PDF, %1, porque no hay ninguna impresora instalada</translation>
     </message>
 </context>
 </TS>

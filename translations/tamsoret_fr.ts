@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>PdfMeasuringDevice</name>
+    <message>
+        <source>Cannot measure the PDF page</source>
+        <translation>Impossible de mesurer la page PDF</translation>
+    </message>
+</context>
+<context>
     <name>ReadDirectory</name>
     <message>
         <source>Cannot read the folder</source>
@@ -297,6 +304,14 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the default printer&apos;s page</source>
+        <translation>millimètres, calculée pour la page de l’imprimante par défaut</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the page of a PDF file, %1, as no printer is installed</source>
+        <translation>millimètres, calculée pour la page d’un fichier PDF, %1, car aucune imprimante n’est installée</translation>
     </message>
 </context>
 </TS>

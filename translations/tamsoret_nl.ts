@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>PdfMeasuringDevice</name>
+    <message>
+        <source>Cannot measure the PDF page</source>
+        <translation>De PDF-pagina kan niet worden gemeten</translation>
+    </message>
+</context>
+<context>
     <name>ReadDirectory</name>
     <message>
         <source>Cannot read the folder</source>
@@ -297,6 +304,14 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the default printer&apos;s page</source>
+        <translation>millimeter, berekend voor de pagina van de standaardprinter</translation>
+    </message>
+    <message>
+        <source>millimetres, computed for the page of a PDF file, %1, as no printer is installed</source>
+        <translation>millimeter, berekend voor de pagina van een PDF-bestand, %1, omdat er geen printer is geïnstalleerd</translation>
     </message>
 </context>
 </TS>
