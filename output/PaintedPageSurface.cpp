@@ -7,6 +7,7 @@
 #include "platform/PdfMeasuringDevice.h"
 #include "platform/PrinterDevice.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QPageLayout>
@@ -114,7 +115,9 @@ void PaintedPageSurface::beginJob()
     if (painter_.isActive()) return;
     KeepPageBuffers();
     device_->beginJob();
-    if (!painter_.begin(&device())) device_->fail(QStringLiteral("The page could not be started."));
+    if (!painter_.begin(&device()))
+        device_->fail(
+            QCoreApplication::translate("PaintedPageSurface", "The page could not be started."));
     painter_.setFont(font_);
     painter_.setPen(Qt::black);
     painter_.setLayoutDirection(Qt::LeftToRight);
@@ -194,7 +197,9 @@ void PaintedPageSurface::drawFitted(const DeviceFont &font, QStringView text, do
 void PaintedPageSurface::newPage()
 {
     beginJob();
-    if (!device().newPage()) device_->fail(QStringLiteral("A new page could not be started."));
+    if (!device().newPage())
+        device_->fail(
+            QCoreApplication::translate("PaintedPageSurface", "A new page could not be started."));
 }
 
 PaintedPageSurface::~PaintedPageSurface()

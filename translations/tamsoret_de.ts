@@ -85,6 +85,17 @@
     </message>
 </context>
 <context>
+    <name>PaintedPageSurface</name>
+    <message>
+        <source>The page could not be started.</source>
+        <translation>Die Seite konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Eine neue Seite konnte nicht begonnen werden.</translation>
+    </message>
+</context>
+<context>
     <name>PdfMeasuringDevice</name>
     <message>
         <source>Cannot measure the PDF page</source>

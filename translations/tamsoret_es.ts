@@ -85,6 +85,17 @@
     </message>
 </context>
 <context>
+    <name>PaintedPageSurface</name>
+    <message>
+        <source>The page could not be started.</source>
+        <translation>No se pudo empezar la página.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>No se pudo empezar una página nueva.</translation>
+    </message>
+</context>
+<context>
     <name>PdfMeasuringDevice</name>
     <message>
         <source>Cannot measure the PDF page</source>

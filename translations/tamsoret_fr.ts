@@ -85,6 +85,17 @@
     </message>
 </context>
 <context>
+    <name>PaintedPageSurface</name>
+    <message>
+        <source>The page could not be started.</source>
+        <translation>La page n’a pas pu être commencée.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started.</source>
+        <translation>Une nouvelle page n’a pas pu être commencée.</translation>
+    </message>
+</context>
+<context>
     <name>PdfMeasuringDevice</name>
     <message>
         <source>Cannot measure the PDF page</source>
