@@ -1,5 +1,7 @@
 #include "app/EnterDirectory.h"
 
+#include <QCoreApplication>
+
 namespace tamsoret {
 
 ListedFolder EnterDirectory(const QString &path)
@@ -23,7 +25,10 @@ ListedFolder EnterDirectory(const QString &path)
 
 QString UsageMessageText()
 {
-    return QStringLiteral("Path doesn't exists !!\r\rUsage :\rTamsoret <path>");
+    // The English text is the one people know; a translation is free to mend it.
+    return QCoreApplication::translate("EnterDirectory", "Path doesn't exists !!") +
+           QStringLiteral("\r\r") + QCoreApplication::translate("EnterDirectory", "Usage :") +
+           u'\r' + QCoreApplication::translate("EnterDirectory", "Tamsoret <path>");
 }
 
 } // namespace tamsoret

@@ -2,6 +2,7 @@
 
 #include "app/EnterDirectory.h"
 #include "app/KorteFileName.h"
+#include "app/CaptionRoom.h"
 #include "app/frmOpt.h"
 #include "listing/NameCleaning.h"
 #include "options/Settings.h"
@@ -98,7 +99,7 @@ void frmMain::buildControls()
     setFont(DialogFont(false));
 
     // Created back to front, so that later controls lie over earlier ones.
-    lbl1 = new QLabel(QStringLiteral("Directory :"), this);
+    lbl1 = new QLabel(tr("Directory :"), this);
     place(lbl1, 120, 120, 735, 255);
 
     lblDir = new QLabel(QStringLiteral("/"), this);
@@ -106,14 +107,14 @@ void frmMain::buildControls()
     lblDir->setTextFormat(Qt::PlainText);
     place(lblDir, 960, 120, 2775, 255);
 
-    chkFile = new QCheckBox(QStringLiteral("&To file"), this);
+    chkFile = new QCheckBox(tr("&To file"), this);
     place(chkFile, 120, 1680 + Row, 1335, 255);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     place(cmdOK, 2520, 480, 1215, 375);
     cmdOK->setDefault(true);
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     place(cmdCancel, 2520, 960, 1215, 375);
 
     Frame1 = new QFrame(this);
@@ -121,28 +122,31 @@ void frmMain::buildControls()
     Frame1->setFrameShadow(QFrame::Sunken);
     place(Frame1, 120, 360, 2175, 1215 + Row);
 
-    Label1 = new QLabel(QStringLiteral("&Filter :"), Frame1);
+    Label1 = new QLabel(tr("&Filter :"), Frame1);
     place(Label1, 120, 240, 495, 255);
     txtFilter = new QLineEdit(QStringLiteral("*.*"), Frame1);
     place(txtFilter, 600, 240, 615, 285);
     Label1->setBuddy(txtFilter);
-    chkDir = new QCheckBox(QStringLiteral("&Directory's"), Frame1);
+    chkDir = new QCheckBox(tr("&Directory's"), Frame1);
     chkDir->setChecked(true);
     place(chkDir, 120, 600, 1935, 255);
-    chkHidden = new QCheckBox(QStringLiteral("&Hidden files"), Frame1);
+    chkHidden = new QCheckBox(tr("&Hidden files"), Frame1);
     chkHidden->setChecked(true);
     place(chkHidden, 120, 840, 1935, 255);
     // Never stored: a tree is asked for each time, by the box or by -r.
-    chkSub = new QCheckBox(QStringLiteral("S&ubfolders"), Frame1);
+    chkSub = new QCheckBox(tr("S&ubfolders"), Frame1);
     place(chkSub, 120, 840 + Row, 1935, 255);
 
-    cmdBusy = new QPushButton(QStringLiteral("Reading ..."), this);
+    cmdBusy = new QPushButton(StageCaption(ListingStage::Reading), this);
     place(cmdBusy, 600, 600, 2535, 855);
     cmdBusy->setAutoDefault(false);
     cmdBusy->hide();
 
-    cmdOpt = new QPushButton(QStringLiteral("&Options"), this);
+    cmdOpt = new QPushButton(tr("&Options"), this);
     place(cmdOpt, 2520, 1560 + Row, 1215, 375);
+
+    // The English captions fit their places; a translation may need more room.
+    MakeRoomForCaptions(this, {lbl1, Label1, chkDir, chkHidden, chkSub, chkFile, cmdOK, cmdCancel, cmdOpt});
 
     setTabOrder(txtFilter, chkDir);
     setTabOrder(chkDir, chkHidden);

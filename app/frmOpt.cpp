@@ -1,8 +1,8 @@
 #include "app/frmOpt.h"
 
-#include "output/ListingColumns.h"
-
+#include "app/CaptionRoom.h"
 #include "options/Settings.h"
+#include "output/ListingColumns.h"
 #include "platform/Failure.h"
 #include "platform/Twips.h"
 
@@ -24,8 +24,6 @@ namespace tamsoret {
 
 namespace {
 
-const QString WindowTitle = QStringLiteral("Tamsoret options");
-
 // A selection this long covers the whole of any margin a user types.
 constexpr int SelectionLength = 255;
 
@@ -34,7 +32,7 @@ constexpr int SelectionLength = 255;
 QString FontDescription(const ListingFont &font)
 {
     const QString sign = font.size < 0 ? QStringLiteral("-") : QStringLiteral(" ");
-    return font.name + u',' + sign + PointSizeText(std::fabs(font.size)) + QStringLiteral(" pts");
+    return font.name + u',' + sign + frmOpt::tr("%1 pts").arg(PointSizeText(std::fabs(font.size)));
 }
 
 frmOpt::frmOpt(const OptionsContext &context, QWidget *owner) : QDialog(owner), ctx_(context)
@@ -43,8 +41,22 @@ frmOpt::frmOpt(const OptionsContext &context, QWidget *owner) : QDialog(owner), 
     try {
         printer_ = ctx_.printers.defaultPrinter();
     } catch (const Failure &) {
-        // Without a default printer nothing can be measured: the right margin stays empty.
         printer_.reset();
+    }
+    if (printer_) {
+        txtRight->setAccessibleDescription(tr("millimetres, computed for the default printer's page"));
+    } else {
+        // Many who use this window only save PDF files: without a printer the margin is
+        // computed for the page a PDF file gets.
+        try {
+            MeasuringPage pdf = ctx_.printers.pdfPage();
+            printer_ = std::move(pdf.surface);
+            txtRight->setAccessibleDescription(
+                tr("millimetres, computed for the page of a PDF file, %1, as no printer is installed")
+                    .arg(pdf.paper));
+        } catch (const Failure &) {
+            printer_.reset();
+        }
     }
     if (!printer_)
         txtRight->clear();
@@ -55,7 +67,7 @@ frmOpt::~frmOpt() = default;
 
 void frmOpt::buildControls()
 {
-    setWindowTitle(WindowTitle);
+    setWindowTitle(tr("Tamsoret options"));
     // A tool window: small title bar with a close box only, and no task-bar button.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -91,20 +103,20 @@ void frmOpt::buildControls()
     };
 
     // Created back to front, so that later controls lie over earlier ones.
-    cmdFont = new QPushButton(QStringLiteral("Choose Font"), this);
+    cmdFont = new QPushButton(tr("Choose Font"), this);
     place(cmdFont, "cmdFont", 120, 120, 1095, 375);
     lblFont = label("lblFont", QStringLiteral("Label2"), 1320, 180, 2535);
 
-    Label2 = label("Label2", QStringLiteral("Show"), 120, 600, 495);
-    Label3 = label("Label3", QStringLiteral("Order by"), 1080, 600, 855);
+    Label2 = label("Label2", tr("Show"), 120, 600, 495);
+    Label3 = label("Label3", tr("Order by"), 1080, 600, 855);
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label1 = label("Label1", QStringLiteral("Margins"), 2160, 600, 735);
+    Label1 = label("Label1", tr("Margins"), 2160, 600, 735);
 
-    chkName = checkBox("chkName", QStringLiteral("Name"), 960);
-    chkDOS = checkBox("chkDOS", QStringLiteral("MS-DOS Name"), 1200);
-    chkSize = checkBox("chkSize", QStringLiteral("Size"), 1440);
-    chkTime = checkBox("chkTime", QStringLiteral("Date/Time"), 1680);
-    chkAttr = checkBox("chkAttr", QStringLiteral("Attributes"), 1920);
+    chkName = checkBox("chkName", tr("Name"), 960);
+    chkDOS = checkBox("chkDOS", tr("MS-DOS Name"), 1200);
+    chkSize = checkBox("chkSize", tr("Size"), 1440);
+    chkTime = checkBox("chkTime", tr("Date/Time"), 1680);
+    chkAttr = checkBox("chkAttr", tr("Attributes"), 1920);
 
     // The order buttons sit on the window itself; the direction buttons need a group of their
     // own, or keyboard navigation would take all six for one group.
@@ -118,10 +130,10 @@ void frmOpt::buildControls()
         orderGroup_->addButton(b, code);
         return b;
     };
-    optName = orderButton("optName", 960, OrderByName, QStringLiteral("Order by Name"));
-    optDOS = orderButton("optDOS", 1200, OrderByDOS, QStringLiteral("Order by MS-DOS Name"));
-    optSize = orderButton("optSize", 1440, OrderBySize, QStringLiteral("Order by Size"));
-    optTime = orderButton("optTime", 1680, OrderByTime, QStringLiteral("Order by Date/Time"));
+    optName = orderButton("optName", 960, OrderByName, tr("Order by Name"));
+    optDOS = orderButton("optDOS", 1200, OrderByDOS, tr("Order by MS-DOS Name"));
+    optSize = orderButton("optSize", 1440, OrderBySize, tr("Order by Size"));
+    optTime = orderButton("optTime", 1680, OrderByTime, tr("Order by Date/Time"));
     optName->setChecked(true);
 
     Frame1 = new QFrame(this);
@@ -129,51 +141,51 @@ void frmOpt::buildControls()
     place(Frame1, "Frame1", 120, 2280, 1695, 255);
     directionGroup_ = new QButtonGroup(this);
     connect(directionGroup_, &QButtonGroup::buttonToggled, this, &frmOpt::keepTabStopOnSelection);
-    optAZ = new QRadioButton(QStringLiteral("A -> Z"), Frame1);
+    optAZ = new QRadioButton(tr("A -> Z"), Frame1);
     place(optAZ, "optAZ", 0, 0, 855, 255);
-    optZA = new QRadioButton(QStringLiteral("Z -> A"), Frame1);
+    optZA = new QRadioButton(tr("Z -> A"), Frame1);
     place(optZA, "optZA", 840, 0, 735, 255);
     directionGroup_->addButton(optAZ);
     directionGroup_->addButton(optZA);
     // Read aloud, the arrow is punctuation noise.
-    optAZ->setAccessibleName(QStringLiteral("A to Z"));
-    optZA->setAccessibleName(QStringLiteral("Z to A"));
+    optAZ->setAccessibleName(tr("A to Z"));
+    optZA->setAccessibleName(tr("Z to A"));
     optAZ->setChecked(true);
 
-    Label4 = label("Label4", QStringLiteral("Left"), 2280, 960, 495);
+    Label4 = label("Label4", tr("Left"), 2280, 960, 495);
     txtLeft = marginField("txtLeft", 960);
-    Label7 = label("Label7", QStringLiteral("mm"), 3600, 960, 255);
+    Label7 = label("Label7", tr("mm"), 3600, 960, 255);
 
-    Label10 = label("Label10", QStringLiteral("Right"), 2280, 1320, 495);
+    Label10 = label("Label10", tr("Right"), 2280, 1320, 495);
     txtRight = marginField("txtRight", 1320);
     // Display only: the program writes it and never reads it.
     txtRight->setReadOnly(true);
     QPalette grey = txtRight->palette();
     grey.setColor(QPalette::Base, grey.color(QPalette::Window));
     txtRight->setPalette(grey);
-    Label11 = label("Label11", QStringLiteral("mm"), 3600, 1320, 255);
+    Label11 = label("Label11", tr("mm"), 3600, 1320, 255);
 
-    Label5 = label("Label5", QStringLiteral("Top"), 2280, 1680, 495);
+    Label5 = label("Label5", tr("Top"), 2280, 1680, 495);
     txtTop = marginField("txtTop", 1680);
-    Label8 = label("Label8", QStringLiteral("mm"), 3600, 1680, 255);
+    Label8 = label("Label8", tr("mm"), 3600, 1680, 255);
 
-    Label6 = label("Label6", QStringLiteral("Bottom"), 2280, 2040, 495);
+    Label6 = label("Label6", tr("Bottom"), 2280, 2040, 495);
     txtBottom = marginField("txtBottom", 2040);
-    Label9 = label("Label9", QStringLiteral("mm"), 3600, 2040, 255);
+    Label9 = label("Label9", tr("mm"), 3600, 2040, 255);
 
     // The captions beside the margin fields are plain labels, which a screen reader does not
     // tie to the fields; nor does it see the unit after them.
-    txtLeft->setAccessibleName(QStringLiteral("Left margin"));
-    txtRight->setAccessibleName(QStringLiteral("Right margin, computed"));
-    txtTop->setAccessibleName(QStringLiteral("Top margin"));
-    txtBottom->setAccessibleName(QStringLiteral("Bottom margin"));
+    txtLeft->setAccessibleName(tr("Left margin"));
+    txtRight->setAccessibleName(tr("Right margin, computed"));
+    txtTop->setAccessibleName(tr("Top margin"));
+    txtBottom->setAccessibleName(tr("Bottom margin"));
     for (QLineEdit *field : {txtLeft, txtRight, txtTop, txtBottom})
-        field->setAccessibleDescription(QStringLiteral("millimetres"));
+        field->setAccessibleDescription(tr("millimetres"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     place(cmdOK, "cmdOK", 1560, 2640, 1095, 375);
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     place(cmdCancel, "cmdCancel", 2760, 2640, 1095, 375);
     // A focused push button answers Enter itself; elsewhere Enter is OK.
     for (QPushButton *b : {cmdFont, cmdCancel})
@@ -188,10 +200,11 @@ void frmOpt::buildControls()
 
     for (QLineEdit *field : {txtLeft, txtTop, txtBottom})
         field->installEventFilter(this);
-    for (QWidget *captioned : std::initializer_list<QWidget *>{
-             Label2, Label1, chkName, chkDOS, chkSize, chkTime, chkAttr, optAZ, optZA, Label4,
-             Label7, Label10, Label11, Label5, Label8, Label6, Label9})
-        fitCaption(captioned);
+    // The table's widths fit the classic 8-point face; the wider face that stands in for it
+    // would cut "Bottom", "mm" and "Z -> A" short, and a translation needs more still.
+    MakeRoomForCaptions(this, {cmdFont, Label2, Label3, Label1, chkName, chkDOS, chkSize, chkTime,
+                               chkAttr, optAZ, optZA, Label4, Label7, Label10, Label11, Label5,
+                               Label8, Label6, Label9, cmdOK, cmdCancel});
 
     connect(chkName, &QCheckBox::toggled, this, &frmOpt::chkName_Click);
     connect(chkDOS, &QCheckBox::toggled, this, &frmOpt::chkDOS_Click);
@@ -210,7 +223,7 @@ void frmOpt::Form_Load()
 {
     const ListOptions &o = ctx_.options;
     lblFont->setText(FontDescription(ctx_.CD.Font));
-    fitCaption(lblFont);
+    GrowIntoFreeRoom(lblFont);
 
     chkName->setChecked(o.ShowName);
     chkDOS->setChecked(o.ShowDOS);
@@ -301,7 +314,7 @@ void frmOpt::cmdFont_Click()
     if (!ctx_.CD.ShowFont(this))
         return;
     lblFont->setText(FontDescription(ctx_.CD.Font));
-    fitCaption(lblFont);
+    GrowIntoFreeRoom(lblFont);
     UpdateRightMargin();
 }
 
@@ -339,7 +352,7 @@ void frmOpt::cmdOK_Click()
             firstRefused = m.field;
     }
     if (firstRefused) {
-        ctx_.messages.show(this, WindowTitle, refused.join(u'\r'), MessageIcon::Warning);
+        ctx_.messages.show(this, windowTitle(), refused.join(u'\r'), MessageIcon::Warning);
         firstRefused->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -348,7 +361,7 @@ void frmOpt::cmdOK_Click()
         SaveSettings(ctx_.store, chosen, ctx_.CD.Font);
     } catch (const Failure &failure) {
         // The window stays open with the user's choices, to try again or to cancel.
-        ctx_.messages.show(this, WindowTitle, failure.message(), MessageIcon::Critical);
+        ctx_.messages.show(this, windowTitle(), failure.message(), MessageIcon::Critical);
         return;
     }
     ctx_.options = chosen;
@@ -358,30 +371,6 @@ void frmOpt::cmdOK_Click()
 void frmOpt::cmdCancel_Click()
 {
     reject();
-}
-
-void frmOpt::fitCaption(QWidget *control)
-{
-    // The table's widths fit the classic 8-point face; the wider face that stands in for it
-    // would cut "Bottom", "mm" and "Z -> A" short. A left-aligned caption that does not fit
-    // takes what it needs of the free room to its right, up to the next control or the edge.
-    const auto *label = qobject_cast<QLabel *>(control);
-    if (label && label->alignment().testFlag(Qt::AlignRight))
-        return;
-    const int needed = control->sizeHint().width();
-    const QRect at = control->geometry();
-    if (needed <= at.width())
-        return;
-    int limit = control->parentWidget()->width();
-    for (const QObject *child : control->parentWidget()->children()) {
-        const auto *other = qobject_cast<const QWidget *>(child);
-        if (!other || other == control)
-            continue;
-        const QRect g = other->geometry();
-        if (g.left() > at.left() && g.top() <= at.bottom() && g.bottom() >= at.top())
-            limit = std::min(limit, g.left());
-    }
-    control->resize(std::max(at.width(), std::min(needed, limit - at.left())), at.height());
 }
 
 void frmOpt::showEvent(QShowEvent *event)

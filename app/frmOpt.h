@@ -95,7 +95,6 @@ private:
     void SelectWholeText(QLineEdit *field);
     void keepTabStopOnSelection(QAbstractButton *button, bool checked);
     void centreOnOwner();
-    void fitCaption(QWidget *control);
 
     OptionsContext ctx_;
     // Opened once per window; empty when there is no default printer.

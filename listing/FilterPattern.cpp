@@ -2,11 +2,16 @@
 
 #include "platform/Failure.h"
 
+#include <QCoreApplication>
+
 namespace tamsoret {
 
 namespace {
 
-const QString InvalidPattern = QStringLiteral("Invalid filter pattern");
+QString InvalidPattern()
+{
+    return QCoreApplication::translate("FilterPattern", "Invalid filter pattern");
+}
 
 // Plain ASCII, which most names are made of, folds without the call into Qt's tables.
 char32_t Fold(char32_t c)
@@ -116,8 +121,9 @@ FilterPattern::FilterPattern(const QString &pattern)
                 members.push_back(m);
             }
             if (!closed)
-                throw Failure(InvalidPattern, pattern,
-                              QStringLiteral("A \"[\" has no closing \"]\"."));
+                throw Failure(InvalidPattern(), pattern,
+                              QCoreApplication::translate("FilterPattern",
+                                                          "A \"[\" has no closing \"]\"."));
             for (size_t k = 0; k < members.size();) {
                 const char32_t low = members[k];
                 if (k + 2 < members.size() && members[k + 1] == U'-') {
@@ -125,9 +131,10 @@ FilterPattern::FilterPattern(const QString &pattern)
                     if (high < low) {
                         const QString range = QString::fromUcs4(&low, 1) + u'-' +
                                               QString::fromUcs4(&high, 1);
-                        throw Failure(InvalidPattern, pattern,
-                                      QStringLiteral("The range \"%1\" runs from a higher to a "
-                                                     "lower character.")
+                        throw Failure(InvalidPattern(), pattern,
+                                      QCoreApplication::translate(
+                                          "FilterPattern", "The range \"%1\" runs from a higher "
+                                                           "to a lower character.")
                                           .arg(range));
                     }
                     token.ranges.push_back({low, high});

@@ -6,6 +6,8 @@
 #include "platform/DirectorySearch.h"
 #include "platform/Failure.h"
 
+#include <QCoreApplication>
+
 namespace tamsoret {
 
 namespace {
@@ -111,7 +113,7 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
     if (const int error =
             ReadFolder(folder, pattern, switches, data, count, orderBy, locale, StatusWorkers(),
                        entriesRead))
-        throw Failure(QStringLiteral("Cannot read the folder"), ShownPath(folder),
+        throw Failure(QCoreApplication::translate("ReadDirectory", "Cannot read the folder"), ShownPath(folder),
                       qt_error_string(error));
     return count;
 }
@@ -119,19 +121,21 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
 void ReportUnreadEntries(const ListedFolder &folder, const ListingData &data)
 {
     if (data.Unread.count == 0) return;
-    QString reason = data.Unread.count == 1
-                         ? QStringLiteral("1 entry is listed by its name only: ")
-                         : QStringLiteral("%1 entries are listed by their names only: ")
-                               .arg(data.Unread.count);
+    QString reason =
+        data.Unread.count == 1
+            ? QCoreApplication::translate("ReadDirectory", "1 entry is listed by its name only: ")
+            : QCoreApplication::translate("ReadDirectory",
+                                          "%1 entries are listed by their names only: ")
+                  .arg(data.Unread.count);
     for (size_t i = 0; i < data.Unread.first.size(); ++i) {
         const auto &[name, error] = data.Unread.first[i];
         if (i > 0) reason += QStringLiteral(", ");
         reason += name + QStringLiteral(" (") + qt_error_string(error) + u')';
     }
     const size_t more = size_t(data.Unread.count) - data.Unread.first.size();
-    if (more > 0) reason += QStringLiteral(" and %1 more").arg(more);
-    throw Failure(QStringLiteral("Some entries could not be read"), ShownPath(folder),
-                  reason + u'.');
+    if (more > 0) reason += QCoreApplication::translate("ReadDirectory", " and %1 more").arg(more);
+    throw Failure(QCoreApplication::translate("ReadDirectory", "Some entries could not be read"),
+                  ShownPath(folder), reason + u'.');
 }
 
 } // namespace tamsoret

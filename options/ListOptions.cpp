@@ -1,5 +1,6 @@
 #include "options/ListOptions.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <charconv>
@@ -69,8 +70,16 @@ QString PointSizeText(float size)
 
 QString MarginRangeMessage(const char *name, const QString &typed)
 {
-    return QStringLiteral("The %1 margin \"%2\" must lie between -32768 and 32767 mm.")
-        .arg(QLatin1String(name), typed);
+    // Whole sentences, as other languages inflect the words around the margin's name.
+    const QLatin1StringView margin(name);
+    const char *sentence =
+        margin == "top"      ? QT_TRANSLATE_NOOP("ListOptions", "The top margin \"%1\" must lie "
+                                                                "between -32768 and 32767 mm.")
+        : margin == "bottom" ? QT_TRANSLATE_NOOP("ListOptions", "The bottom margin \"%1\" must "
+                                                                "lie between -32768 and 32767 mm.")
+                             : QT_TRANSLATE_NOOP("ListOptions", "The left margin \"%1\" must lie "
+                                                                "between -32768 and 32767 mm.");
+    return QCoreApplication::translate("ListOptions", sentence).arg(typed);
 }
 
 } // namespace tamsoret

@@ -1,5 +1,6 @@
 #include "options/Settings.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -124,8 +125,9 @@ QStringList LoadSettings(SettingsStore &store, ListOptions &options, ListingFont
         // A value that cannot be converted must not lock the user out at every start:
         // its default stands in until the options are next confirmed.
         value.read(defaultText, options, font);
-        messages << QStringLiteral(
-                        "The stored option %1 (\"%2\") cannot be read; its default \"%3\" is used.")
+        messages << QCoreApplication::translate("Settings",
+                                                "The stored option %1 (\"%2\") cannot be read; "
+                                                "its default \"%3\" is used.")
                         .arg(name, text, defaultText);
     }
     return messages;

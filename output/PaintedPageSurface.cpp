@@ -3,8 +3,10 @@
 #include "output/LineColumns.h"
 #include "platform/ListingFont.h"
 #include "platform/PdfFileDevice.h"
+#include "platform/PdfMeasuringDevice.h"
 #include "platform/PrinterDevice.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QPageLayout>
@@ -112,7 +114,9 @@ void PaintedPageSurface::beginJob()
     if (painter_.isActive()) return;
     keptBuffers_.emplace();
     device_->beginJob();
-    if (!painter_.begin(&device())) device_->fail(QStringLiteral("The page could not be started."));
+    if (!painter_.begin(&device()))
+        device_->fail(
+            QCoreApplication::translate("PaintedPageSurface", "The page could not be started."));
     painter_.setFont(font_);
     painter_.setPen(Qt::black);
     painter_.setLayoutDirection(Qt::LeftToRight);
@@ -192,7 +196,9 @@ void PaintedPageSurface::drawFitted(const DeviceFont &font, QStringView text, do
 void PaintedPageSurface::newPage()
 {
     beginJob();
-    if (!device().newPage()) device_->fail(QStringLiteral("A new page could not be started."));
+    if (!device().newPage())
+        device_->fail(
+            QCoreApplication::translate("PaintedPageSurface", "A new page could not be started."));
 }
 
 PaintedPageSurface::~PaintedPageSurface()
@@ -224,6 +230,17 @@ PdfPageSurface::PdfPageSurface(const QString &fileName, const QString &title,
                                const QPageSize &paper)
     : PaintedPageSurface(std::make_unique<PdfFileDevice>(fileName, title, paper))
 {
+}
+
+PdfPageSurface::PdfPageSurface(const QPageSize &paper)
+    : PaintedPageSurface(std::make_unique<PdfMeasuringDevice>(paper))
+{
+}
+
+MeasuringPage QtPrinterProvider::pdfPage()
+{
+    const QPageSize paper = ListingPaper();
+    return {std::make_unique<PdfPageSurface>(paper), paper.name()};
 }
 
 } // namespace tamsoret

@@ -102,6 +102,8 @@ class PdfPageSurface : public PaintedPageSurface
 {
 public:
     PdfPageSurface(const QString &fileName, const QString &title, const QPageSize &paper);
+    // The same page for measuring only: no file is made.
+    explicit PdfPageSurface(const QPageSize &paper);
 };
 
 // The default printer, or the queue named for this run.
@@ -115,6 +117,7 @@ public:
         return queue_.isEmpty() ? std::make_unique<QtPageSurface>()
                                 : std::make_unique<QtPageSurface>(queue_);
     }
+    MeasuringPage pdfPage() override;
 
 private:
     QString queue_;

@@ -18,7 +18,10 @@ namespace tamsoret {
 class Collation
 {
 public:
-    explicit Collation(const QLocale &locale = QLocale::system());
+    // By default the order of LC_COLLATE (through LC_ALL and LANG as usual): the system
+    // locale itself speaks the language of the texts, which LANGUAGE and LC_MESSAGES
+    // choose, and a Swede who reads English still expects Å, Ä and Ö after Z.
+    explicit Collation(const QLocale &locale = QLocale::system().collation());
     // -1, 0 or 1.
     int compare(const QString &a, const QString &b) const;
 

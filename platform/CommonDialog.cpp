@@ -1,5 +1,6 @@
 #include "platform/CommonDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -9,6 +10,12 @@
 #include <cmath>
 
 namespace tamsoret {
+
+QString SaveFilter()
+{
+    return QCoreApplication::translate("CommonDialog", "Text files") + QStringLiteral("|*.txt|") +
+           QCoreApplication::translate("CommonDialog", "PDF files") + QStringLiteral("|*.pdf");
+}
 
 QString QtNameFilter(const QString &filter)
 {

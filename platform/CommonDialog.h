@@ -32,6 +32,10 @@ public:
     std::optional<ListingFont> chooseFont(QWidget *owner, const ListingFont &start) override;
 };
 
+// The kinds of file the save dialog offers, in the user's language: "Text files|*.txt|PDF
+// files|*.pdf" in English.
+QString SaveFilter();
+
 // `CD`: the main window's dialog component. It shows the save and font dialogs and holds
 // the listing font, which a confirmed font dialog replaces at once.
 class CommonDialog
@@ -41,7 +45,7 @@ public:
 
     QString InitDir;                            // initial folder of the save dialog
     QString FileName;                           // the file chosen in the last save dialog
-    QString Filter = QStringLiteral("Text files|*.txt|PDF files|*.pdf");
+    QString Filter = SaveFilter();              // "Text files|*.txt|PDF files|*.pdf"
     ListingFont Font;                           // the listing font
 
     // False when the user cancels; FileName is then unchanged.

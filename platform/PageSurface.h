@@ -47,12 +47,23 @@ public:
 
 namespace tamsoret {
 
+// The page a listing saved as a PDF file is laid out on, opened for measuring only, and
+// the name of its paper.
+struct MeasuringPage
+{
+    std::unique_ptr<PageSurface> surface; // null when there is none to measure on
+    QString paper;
+};
+
 // Opens the default printer as a page surface; throws Failure when there is none.
 class PrinterProvider
 {
 public:
     virtual ~PrinterProvider() = default;
     virtual std::unique_ptr<PageSurface> defaultPrinter() = 0;
+    // The PDF file's page (the default printer's paper, else the locale's), for measuring
+    // without a printer. May throw Failure.
+    virtual MeasuringPage pdfPage() { return {}; }
 };
 
 } // namespace tamsoret

@@ -2,19 +2,32 @@
 
 #include <QLocale>
 
+#include <memory>
+
 class QCoreApplication;
 class QTranslator;
 
 namespace tamsoret {
 
-// Loads Qt's own catalogue (qtbase) for the first language the user asks for, so that what
-// Qt draws itself follows the desktop's language: the save and font dialogs, the standard
-// buttons of the message boxes. The program's own texts are not looked up in any catalogue
-// and stay as designed, and so does every listing. When that first language is English (or
-// the C locale) nothing is loaded: Qt's texts are English already, and a language the user
-// put after English must not win over it. Returns the installed translator, owned by app,
-// or nullptr when none was installed.
-QTranslator *installQtTranslations(QCoreApplication &app,
-                                   const QLocale &locale = QLocale::system());
+// The catalogues a run installed; each is owned by the application, null when none was.
+struct InstalledTranslations
+{
+    QTranslator *qt = nullptr;      // Qt's own texts: the save and font dialogs, the buttons
+    QTranslator *program = nullptr; // the program's windows and messages
+};
+
+// Loads, for the first language the user asks for that has one, Qt's own catalogue
+// (qtbase) and the program's, so that the windows, the messages and what Qt draws itself
+// speak the desktop's language. Each catalogue is looked for on its own, by the same rule:
+// the languages are tried in the user's order, and English (or the C locale) stops the
+// search, as the texts are English already and a language put after English must not win
+// over it. A C or POSIX LC_MESSAGES also gives English, whatever LANGUAGE says, as it does
+// for every program that uses gettext. The listing itself never goes through a catalogue.
+InstalledTranslations installQtTranslations(QCoreApplication &app,
+                                            const QLocale &locale = QLocale::system());
+
+// The program's catalogue for the user's language, by the rule above, or null for English.
+// Needs no application object: for texts made before there is one.
+std::unique_ptr<QTranslator> loadProgramTranslations(const QLocale &locale = QLocale::system());
 
 } // namespace tamsoret

@@ -4,6 +4,7 @@
 
 #include "platform/Failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,7 +47,8 @@ QString WriteFailureReason(const QString &fileName)
         QTemporaryDir probe(folder + QStringLiteral("/probe-XXXXXX"));
         if (!probe.isValid()) return probe.errorString();
     }
-    return QStringLiteral("The settings file could not be written (is the disk full?).");
+    return QCoreApplication::translate("SettingsStore",
+                                       "The settings file could not be written (is the disk full?).");
 }
 
 } // namespace
@@ -74,7 +76,8 @@ std::optional<Failure> QtSettingsStore::ReadProblem(const QString &appName)
     QFile file(settings.fileName());
     if (!file.exists() || file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return Failure(QStringLiteral("The stored options cannot be read; the defaults are used."),
+    return Failure(QCoreApplication::translate(
+                       "SettingsStore", "The stored options cannot be read; the defaults are used."),
                    settings.fileName(), file.errorString());
 }
 
@@ -92,7 +95,7 @@ void QtSettingsStore::SaveSettings(const QString &appName, const QString &sectio
         QSettings settings(QStringLiteral("Tamsoret"), appName);
         fileName = settings.fileName();
     }
-    const QString what = QStringLiteral("Cannot save the options");
+    const QString what = QCoreApplication::translate("SettingsStore", "Cannot save the options");
 
     // QSettings writes its file without checking that the data reached the disk: on a full
     // disk it has been seen to replace the store with an empty file and report success.
@@ -101,8 +104,9 @@ void QtSettingsStore::SaveSettings(const QString &appName, const QString &sectio
     QTemporaryDir scratch;
     if (!scratch.isValid())
         throw Failure(what, fileName,
-                      QStringLiteral("No scratch folder for the new options: ") +
-                          scratch.errorString());
+                      QCoreApplication::translate("SettingsStore",
+                                                  "No scratch folder for the new options: %1")
+                          .arg(scratch.errorString()));
     const QString draftName = scratch.filePath(QStringLiteral("draft.conf"));
     if (QFile::exists(fileName)) {
         QFile old(fileName);
@@ -119,8 +123,9 @@ void QtSettingsStore::SaveSettings(const QString &appName, const QString &sectio
         // A format error only says the old file held lines QSettings could not read.
         if (draft.status() == QSettings::AccessError)
             throw Failure(what, fileName,
-                          QStringLiteral("The new options could not be drafted in ") +
-                              scratch.path() + u'.');
+                          QCoreApplication::translate("SettingsStore",
+                                                      "The new options could not be drafted in %1.")
+                              .arg(scratch.path()));
     }
     QFile draftFile(draftName);
     if (!draftFile.open(QIODevice::ReadOnly))

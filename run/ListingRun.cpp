@@ -9,19 +9,21 @@
 #include "platform/PdfFileDevice.h"
 #include "sort/SortEntries.h"
 
+#include <QCoreApplication>
+
 namespace tamsoret {
 
 QString StageCaption(ListingStage stage)
 {
     switch (stage) {
     case ListingStage::Reading:
-        return QStringLiteral("Reading ...");
+        return QCoreApplication::translate("ListingRun", "Reading ...");
     case ListingStage::Sorting:
-        return QStringLiteral("Sorting ...");
+        return QCoreApplication::translate("ListingRun", "Sorting ...");
     case ListingStage::Writing:
-        return QStringLiteral("Writing ...");
+        return QCoreApplication::translate("ListingRun", "Writing ...");
     case ListingStage::Printing:
-        return QStringLiteral("Printing ...");
+        return QCoreApplication::translate("ListingRun", "Printing ...");
     }
     return {};
 }
@@ -149,11 +151,12 @@ RunFailure DescribeRunFailure(const std::exception_ptr &thrown)
     try {
         std::rethrow_exception(thrown);
     } catch (const TooManyFiles &) {
-        return {QStringLiteral("Too many files !!"), true};
+        return {QCoreApplication::translate("ListingRun", "Too many files !!"), true};
     } catch (const Failure &failure) {
         return {failure.message()};
     } catch (const std::exception &e) {
-        return {QStringLiteral("The listing failed.\r") + QString::fromLocal8Bit(e.what())};
+        return {QCoreApplication::translate("ListingRun", "The listing failed.") + u'\r' +
+                QString::fromLocal8Bit(e.what())};
     }
 }
 

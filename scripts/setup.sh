@@ -18,6 +18,8 @@ run_packages=(
   pkg-config libfontconfig-dev libxcb1-dev  # font families checked, the display probed before Qt loads
   fonts-liberation fontconfig
   qt6-translations-l10n
+  # The program's own catalogues: qt_add_translations (CMake) and lupdate/lrelease
+  qt6-tools-dev qt6-l10n-tools
 )
 test_packages=(
   pkg-config git
@@ -67,7 +69,8 @@ fi
 
 if [ "$set_name" = test ]; then
   # Tests pin a few locales; generate them once.
-  locales=("en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "sv_SE.UTF-8 UTF-8" "tr_TR.UTF-8 UTF-8")
+  locales=("en_US.UTF-8 UTF-8" "de_DE.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "sv_SE.UTF-8 UTF-8" "tr_TR.UTF-8 UTF-8"
+    "fr_FR.UTF-8 UTF-8" "nl_NL.UTF-8 UTF-8" "es_ES.UTF-8 UTF-8")
   missing_locales=0
   for l in "${locales[@]}"; do
     locale -a 2>/dev/null | grep -qix "${l%%.*}.utf8" || missing_locales=1

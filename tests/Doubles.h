@@ -118,6 +118,13 @@ public:
                           QStringLiteral("No default printer is installed."));
         return std::make_unique<RecordingSurface>(log, printableWidth, pageHeight, charWidthAt10);
     }
+    // The PDF file's page: a sheet of A4 without edges, or none when pdfPaper is empty.
+    QString pdfPaper = QStringLiteral("A4");
+    MeasuringPage pdfPage() override
+    {
+        if (pdfPaper.isEmpty()) return {};
+        return {std::make_unique<RecordingSurface>(log, 210.0, 297.0, charWidthAt10), pdfPaper};
+    }
 };
 
 // Dialogs that answer with what the test chose; nothing (the default) means cancel.

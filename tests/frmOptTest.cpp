@@ -2,6 +2,7 @@
 
 #include "options/Settings.h"
 #include "output/PaintedPageSurface.h"
+#include "platform/PdfFileDevice.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "tests/Doubles.h"
@@ -9,6 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -482,21 +485,60 @@ TEST(frmOpt, FillingRunsTheRightMarginOncePerChangedColumnAndOnceForTheLeftMargi
     }
 }
 
-TEST(frmOpt, WithoutADefaultPrinterTheRightMarginStaysEmpty)
+TEST(frmOpt, WithoutADefaultPrinterTheRightMarginIsComputedForThePdfPage)
 {
+    // A4 is 210 mm wide without edges: 210 - 156 - 20, then 210 - 102 - 207 without names.
+    // Without even a PDF page to measure on, the field stays empty.
+    for (const char *paper : {"A4", ""}) {
+        SCOPED_TRACE(paper);
+        const bool pdf = *paper != 0;
+        Options o;
+        o.printers.available = false;
+        o.printers.pdfPaper = QString::fromLatin1(paper);
+        auto w = o.open();
+        EXPECT_EQ(o.printers.opened, 1);
+        EXPECT_EQ(w->txtRight->text(), pdf ? QStringLiteral("34") : QString());
+        if (pdf) {
+            EXPECT_EQ(w->txtRight->accessibleDescription(),
+                      "millimetres, computed for the page of a PDF file, A4, as no printer is "
+                      "installed");
+        }
+        w->chkName->click();
+        QTest::keyClicks(w->txtLeft, QStringLiteral("7"));
+        EXPECT_EQ(w->txtRight->text(), pdf ? QStringLiteral("-99") : QString());
+        EXPECT_TRUE(o.messages.shown.isEmpty());
+        w->cmdOK->click();
+        EXPECT_EQ(w->result(), QDialog::Accepted);
+        EXPECT_FALSE(o.options.ShowName);
+        EXPECT_EQ(o.options.MarginLeft, 207);
+    }
+}
+
+TEST(frmOpt, WithoutAPrinterTheRightMarginIsMeasuredOnTheRealPdfPage)
+{
+    struct NoPrinter : QtPrinterProvider {
+        std::unique_ptr<PageSurface> defaultPrinter() override
+        {
+            throw Failure(QStringLiteral("Cannot print the listing"), QString(),
+                          QStringLiteral("No default printer is installed."));
+        }
+    } printers;
     Options o;
-    o.printers.available = false;
-    auto w = o.open();
-    EXPECT_EQ(o.printers.opened, 1);
-    EXPECT_EQ(w->txtRight->text(), QString());
-    w->chkName->click();
-    QTest::keyClicks(w->txtLeft, QStringLiteral("7"));
-    EXPECT_EQ(w->txtRight->text(), QString());
-    EXPECT_TRUE(o.messages.shown.isEmpty());
-    w->cmdOK->click();
-    EXPECT_EQ(w->result(), QDialog::Accepted);
-    EXPECT_FALSE(o.options.ShowName);
-    EXPECT_EQ(o.options.MarginLeft, 207);
+    frmOpt w({o.options, o.CD, o.store, printers, o.messages}, &o.owner);
+
+    // The sheet a PDF gets, whole, and the letters as a PDF writer of its resolution sets them.
+    const QPageSize paper = ListingPaper();
+    QBuffer bytes;
+    QPdfWriter pdf(&bytes);
+    pdf.setResolution(1200);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(10);
+    const double letters =
+        QFontMetricsF(font, &pdf).horizontalAdvance(QString(78, u'o')) * 25.4 / 1200;
+    const double expected = std::floor(paper.size(QPageSize::Millimeter).width() - letters - 20);
+    EXPECT_GT(letters, 100.0);
+    EXPECT_EQ(w.txtRight->text(), QString::number(expected, 'f', 0));
+    EXPECT_TRUE(w.txtRight->accessibleDescription().contains(paper.name()));
 }
 
 TEST(frmOpt, AChosenFontTakesEffectAtOnceAndIsSavedOnlyByOK)
@@ -842,7 +884,10 @@ TEST(frmOpt, EveryControlHasANameAScreenReaderCanSpeak)
             EXPECT_EQ(name, named[id]);
         }
         if (qobject_cast<QLineEdit *>(control)) {
-            EXPECT_EQ(spoken->text(QAccessible::Description), QStringLiteral("millimetres"));
+            EXPECT_EQ(spoken->text(QAccessible::Description),
+                      control == w->txtRight
+                          ? QStringLiteral("millimetres, computed for the default printer's page")
+                          : QStringLiteral("millimetres"));
         }
     }
     EXPECT_EQ(seen, named.size());

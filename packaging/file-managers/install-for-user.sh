@@ -14,7 +14,30 @@ set -euo pipefail
 here=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")" && pwd)
 data_home=${XDG_DATA_HOME:-$HOME/.local/share}
 config_home=${XDG_CONFIG_HOME:-$HOME/.config}
+# A script's file name is its entry in the menu, so it is named in the user's language, by
+# the rule gettext follows: the languages of LANGUAGE in turn, then that of the messages
+# locale, English stopping the search; a C or POSIX messages locale means English.
 action_name="Make a listing with Tamsoret"
+declare -A translated_names=(
+  [de]="Mit Tamsoret eine Liste erstellen"
+  [es]="Hacer un listado con Tamsoret"
+  [fr]="Faire une liste avec Tamsoret"
+  [nl]="Een lijst maken met Tamsoret"
+)
+messages_locale=${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}
+case $messages_locale in
+  "" | C | C.* | POSIX) ;;
+  *)
+    for language in ${LANGUAGE:+${LANGUAGE//:/ }} "$messages_locale"; do
+      language=${language%%[_.@]*}
+      [ "$language" = en ] && break
+      if [ -n "${translated_names[$language]:-}" ]; then
+        action_name=${translated_names[$language]}
+        break
+      fi
+    done
+    ;;
+esac
 
 usage() {
   echo "Usage: ${0##*/} [--remove] dolphin|nautilus|nemo|caja|thunar" >&2
@@ -44,12 +67,16 @@ fi
 say() { printf '%s\n' "$*"; }
 
 install_script() {  # folder: a Scripts folder of Nautilus, Nemo or Caja
-  local target="$1/$action_name"
-  if $remove; then
-    rm -f -- "$target"
-    say "Removed $target"
-    return
-  fi
+  local target="$1/$action_name" name
+  # The script under any of its names goes: installed in another language, it would
+  # otherwise stay beside the new one, or stay behind after a removal.
+  for name in "Make a listing with Tamsoret" "${translated_names[@]}"; do
+    if [ -e "$1/$name" ]; then
+      rm -f -- "$1/$name"
+      $remove && say "Removed $1/$name"
+    fi
+  done
+  $remove && return
   mkdir -p -- "$1"
   # Single quotes keep the path as it is; a quote inside it is closed, escaped, reopened.
   local line="program='${program//\'/\'\\\'\'}'"

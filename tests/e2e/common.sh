@@ -327,7 +327,8 @@ e2e_kill_group() {
 # ---------------------------------------------------------------------------- listing runs
 
 # e2e_save_listing NAME PROGRAM FOLDER OUTPUT [COMMAND PREFIX...]: starts PROGRAM on FOLDER
-# (behind the prefix, such as setpriv), ticks "To file", presses OK, types OUTPUT into the
+# (behind the prefix, such as setpriv), ticks "To file" (Alt+T, or the keys in E2E_TO_FILE_KEY
+# for a window in another language), presses OK, types OUTPUT into the
 # save dialog and presses Enter there (or the keys in E2E_SAVE_KEY). E2E_BEFORE is the window
 # listing from just before that Enter, for e2e_answer_box; E2E_SAVE_TITLE the dialog's title.
 e2e_save_listing() {
@@ -336,7 +337,7 @@ e2e_save_listing() {
   before=$(e2e_windows)
   e2e_start "$@" "$program" "$folder"
   main=$(e2e_wait_new_window "$before") || e2e_fail "$name: no main window: $(e2e_program_log "$E2E_PID")"
-  e2e_keys "$main" alt+t
+  e2e_keys "$main" "${E2E_TO_FILE_KEY:-alt+t}"
   sleep 0.5 # the access key ticks the box about 100 ms later
   before=$(e2e_windows)
   e2e_keys "$main" Return

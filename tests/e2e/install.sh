@@ -158,6 +158,12 @@ installed_program=$start_program
 unset NAUTILUS_SCRIPT_SELECTED_FILE_PATHS
 cd "$E2E_TMP" || e2e_fail "no folder $E2E_TMP"
 
+# On a German desktop the script is named in German, and it replaces the English one.
+env -u LC_ALL LANG=de_DE.UTF-8 "$root/$fm/install-for-user.sh" nautilus >>"$E2E_TMP/user.log" 2>&1 ||
+  e2e_fail "install-for-user.sh nautilus in German: $(cat "$E2E_TMP/user.log")"
+[ "$(ls "$HOME/.local/share/nautilus/scripts")" = "Mit Tamsoret eine Liste erstellen" ] ||
+  e2e_fail "the German script is not the only one: $(ls "$HOME/.local/share/nautilus/scripts")"
+
 for manager in dolphin nautilus nemo caja thunar; do
   "$root/$fm/install-for-user.sh" --remove "$manager" >>"$E2E_TMP/user.log" 2>&1 ||
     e2e_fail "install-for-user.sh --remove $manager: $(cat "$E2E_TMP/user.log")"
@@ -166,6 +172,8 @@ for f in ".local/share/nautilus/scripts/$script_name" ".local/share/nemo/scripts
   ".config/caja/scripts/$script_name" .local/share/kio/servicemenus/tamsoret.desktop; do
   [ ! -e "$HOME/$f" ] || e2e_fail "install-for-user.sh --remove left $f"
 done
+[ -z "$(ls "$HOME/.local/share/nautilus/scripts")" ] ||
+  e2e_fail "install-for-user.sh --remove left $(ls "$HOME/.local/share/nautilus/scripts")"
 ! grep -q tamsoret "$HOME/.config/Thunar/uca.xml" || e2e_fail "the Thunar action was not removed"
 
 e2e_pass

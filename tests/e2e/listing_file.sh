@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# A listing written to a file through the save dialog, from the keyboard: Alt+T ticks "To
-# file", Enter presses OK, the path is typed, the Save button's access key saves. The file must
-# be the expected listing, byte for byte but the clock and the free space: on C; on German,
-# whose dialog is Qt's German one (S&peichern); on German with English first (LANGUAGE=en).
+# A listing written to a file through the save dialog, from the keyboard: Alt+T (Alt+D in
+# German) ticks "To file", Enter presses OK, the path is typed, the Save button's access key
+# saves. The file must be the expected listing, byte for byte but the clock and the free
+# space: on C; on German, whose dialog is Qt's German one (S&peichern); on German with English
+# first (LANGUAGE=en).
 #
 #   bash tests/e2e/listing_file.sh <built tamsoret>
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -49,11 +50,12 @@ expected() {
   echo "               7 file(s), 3${g}072 Mb"
 }
 
-# listing NAME LOCALE LANGUAGE DIALOG-TITLE SAVE-KEY DATE-SEP GROUP-SEP: one run; the file is
+# listing NAME LOCALE LANGUAGE DIALOG-TITLE SAVE-KEY DATE-SEP GROUP-SEP TO-FILE-KEY: one run,
+# the window's "To file" ticked by its access key in the window's language; the file is
 # left as $E2E_TMP/out/NAME (no extension: used exactly as typed).
 listing() {
   local name=$1 output="$E2E_TMP/out/$1"
-  E2E_SAVE_KEY=$5 e2e_save_listing "$name" "$program" "$folder" "$output" env LANGUAGE="$3" LC_ALL="$2"
+  E2E_SAVE_KEY=$5 E2E_TO_FILE_KEY=$8 e2e_save_listing "$name" "$program" "$folder" "$output" env LANGUAGE="$3" LC_ALL="$2"
   [ "$E2E_SAVE_TITLE" = "$4" ] || e2e_fail "$name: the save dialog is titled \"$E2E_SAVE_TITLE\", not \"$4\""
   e2e_wait_exit "$E2E_PID" 30 ||
     e2e_fail "$name: the dialog's Save button did not answer $5: is it labelled in another language?"
@@ -75,10 +77,10 @@ listing() {
   [ "$(wc -l <"$E2E_TMP/$name.txt")" -eq 17 ] || e2e_fail "$name: expected 17 lines, got $(wc -l <"$E2E_TMP/$name.txt")"
 }
 
-#       name   locale       LANGUAGE  dialog title       Save  date group
-listing c      C.UTF-8      ""        "Save As"          alt+s /    ,
-listing de     de_DE.UTF-8  ""        "Speichern unter"  alt+p .    .
-listing de_en  de_DE.UTF-8  en        "Save As"          alt+s .    .
+#       name   locale       LANGUAGE  dialog title       Save  date group To file
+listing c      C.UTF-8      ""        "Save As"          alt+s /    ,     alt+t
+listing de     de_DE.UTF-8  ""        "Speichern unter"  alt+p .    .     alt+d
+listing de_en  de_DE.UTF-8  en        "Save As"          alt+s .    .     alt+t
 
 # The German dialog and Qt's English one write the same bytes, clock and free space apart.
 strip_clock() { sed $'1s/  [0-9][0-9]:[0-9][0-9]\r$//; $d' "$1"; }

@@ -102,7 +102,9 @@ for case in "${cases[@]}"; do
     sleep 1 # cups-pdf may still be closing the file
   else
     pdf="$E2E_TMP/listing-$where.PDF"
-    e2e_save_listing "$where" "$program" "$folder" "$pdf" env "LC_ALL=$where" LPDEST=TamsoretNoSuchQueue
+    # The window speaks the locale's language: "To file" is "In Datei" in German.
+    E2E_TO_FILE_KEY=$([ "${where%%_*}" = de ] && echo alt+d || echo alt+t) \
+      e2e_save_listing "$where" "$program" "$folder" "$pdf" env "LC_ALL=$where" LPDEST=TamsoretNoSuchQueue
     e2e_wait_exit "$E2E_PID" 60 || e2e_fail "$where: the program did not end after writing"
     info=$(pdfinfo "$pdf") || e2e_fail "$where: no PDF written: $(e2e_program_log "$E2E_PID")"
     grep -qx "Title: *Tamsoret - $folder" <<<"$info" && grep -qx "Creator: *Tamsoret" <<<"$info" ||
