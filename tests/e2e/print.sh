@@ -35,7 +35,9 @@ e2e_wait_exit "$E2E_PID" 60 || e2e_fail "the program did not end after printing"
 
 pdf=""
 for _ in $(seq 1 120); do
-  pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$stamp" -size +0 -print 2>/dev/null | head -n 1)
+  # The unit tests print on the same queue meanwhile: this job's PDF is the one of this folder.
+  pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$stamp" -size +0 -print 2>/dev/null |
+    while read -r f; do pdftotext "$f" - 2>/dev/null | grep -qF "Directory of $folder" && echo "$f"; done | head -n 1)
   [ -n "$pdf" ] && ! lpstat -o 2>/dev/null | grep -q . && break
   sleep 0.5
 done
