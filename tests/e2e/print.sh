@@ -37,7 +37,7 @@ pdf=""
 for _ in $(seq 1 120); do
   # The unit tests print on the same queue meanwhile: this job's PDF is the one of this folder.
   pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$stamp" -size +0 -print 2>/dev/null |
-    while read -r f; do pdftotext "$f" - 2>/dev/null | grep -qF "Directory of $folder" && echo "$f"; done | head -n 1)
+    while read -r f; do if pdftotext "$f" - 2>/dev/null | grep -F "Directory of $folder" >/dev/null; then echo "$f"; fi; done | head -n 1 || true)
   [ -n "$pdf" ] && ! lpstat -o 2>/dev/null | grep -q . && break
   sleep 0.5
 done
