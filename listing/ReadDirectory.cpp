@@ -27,13 +27,16 @@ int ReadFolder(const ListedFolder &folder, const FilterPattern &pattern,
                const LocaleFormat &locale, unsigned statusWorkers,
                std::atomic<qint64> *entriesRead, Subfolders *subfolders)
 {
-    Clear(data);
-    count = 0;
-    if (subfolders) {
-        Clear(subfolders->data);
-        subfolders->rawNames.clear();
-        subfolders->count = 0;
-    }
+    const auto clearAll = [&] {
+        Clear(data);
+        count = 0;
+        if (subfolders) {
+            Clear(subfolders->data);
+            subfolders->rawNames.clear();
+            subfolders->count = 0;
+        }
+    };
+    clearAll();
 
     DirectorySearch search(statusWorkers);
     FindRecord record;
@@ -86,13 +89,7 @@ int ReadFolder(const ListedFolder &folder, const FilterPattern &pattern,
     search.close();
     if (search.error() != 0) {
         // Half a listing is not kept: it would pass for the whole folder.
-        Clear(data);
-        count = 0;
-        if (subfolders) {
-            Clear(subfolders->data);
-            subfolders->rawNames.clear();
-            subfolders->count = 0;
-        }
+        clearAll();
         return search.error();
     }
 
