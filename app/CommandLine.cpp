@@ -29,6 +29,9 @@ struct Options {
     QCommandLineOption filter{{QStringLiteral("f"), QStringLiteral("filter")}, {}, QStringLiteral("PATTERN")};
     QCommandLineOption noFolders{QStringLiteral("no-folders")};
     QCommandLineOption noHidden{QStringLiteral("no-hidden")};
+    QCommandLineOption recursive{{QStringLiteral("r"), QStringLiteral("recursive")}};
+    QCommandLineOption depth{QStringLiteral("depth"), {}, QStringLiteral("N")};
+    QCommandLineOption oneFileSystem{{QStringLiteral("x"), QStringLiteral("one-file-system")}};
     QCommandLineOption order{QStringLiteral("order"), {}, QStringLiteral("KEY")};
     QCommandLineOption ascending{QStringLiteral("ascending")};
     QCommandLineOption descending{QStringLiteral("descending")};
@@ -40,8 +43,9 @@ struct Options {
 
     QList<QCommandLineOption> all() const
     {
-        return {output,     print,   printer, filter,  noFolders, noHidden, order,
-                ascending,  descending, columns, margins, font,   help,     version};
+        return {output,    print,         printer, filter,     noFolders, noHidden,
+                recursive, depth,         oneFileSystem, order, ascending, descending,
+                columns,   margins,       font,    help,       version};
     }
     // What the options window edits: with the window it would show one thing while
     // another is listed.
@@ -106,6 +110,20 @@ void parseMargins(const QString &value, CommandLine &line, QStringList &problems
             problems << MarginRangeMessage(MarginNames[i], parts[i]);
         }
     }
+}
+
+void parseDepth(const QString &value, CommandLine &line, QStringList &problems)
+{
+    static const QRegularExpression whole(QStringLiteral("^[0-9]+$"));
+    bool ok = false;
+    const int depth = whole.match(value).hasMatch() ? value.toInt(&ok) : -1;
+    if (!ok) {
+        problems << QStringLiteral("The depth %1 is no whole number of levels from 0 up.")
+                        .arg(Quoted(value));
+        return;
+    }
+    line.recursive = true;
+    line.depth = depth;
 }
 
 void parseFont(const QString &value, CommandLine &line, QStringList &problems)
@@ -203,6 +221,9 @@ ParsedCommandLine ParseCommandLine(const QStringList &arguments)
     }
     line.noFolders = parser.isSet(o.noFolders);
     line.noHidden = parser.isSet(o.noHidden);
+    line.recursive = parser.isSet(o.recursive);
+    line.oneFileSystem = parser.isSet(o.oneFileSystem);
+    if (parser.isSet(o.depth)) parseDepth(parser.value(o.depth), line, problems);
 
     if (line.mode == StartMode::Window) {
         for (const QCommandLineOption *option : o.windowless())
@@ -228,7 +249,8 @@ QString CommandLineUsageText()
 {
     return QStringLiteral(
         "Usage: tamsoret [OPTION]... [--] FOLDER\n"
-        "Makes a listing of one folder. Without -o or -p the window opens on FOLDER.\n"
+        "Makes a listing of one folder or of its tree. Without -o or -p the window opens\n"
+        "on FOLDER.\n"
         "FOLDER is a full path or one relative to the working folder; its names may\n"
         "differ in case from the stored ones.\n"
         "\n"
@@ -243,6 +265,10 @@ QString CommandLineUsageText()
         "  -f, --filter=PATTERN    the name filter: ? * # [list] [!list] (default *.*)\n"
         "      --no-folders        leave the folders out\n"
         "      --no-hidden         leave the hidden entries out\n"
+        "  -r, --recursive         list every subfolder too, each in a section of its\n"
+        "                          own, with the tree's total at the end\n"
+        "      --depth=N           the same, N levels down at most (0: the folder alone)\n"
+        "  -x, --one-file-system   walk no folder on another file system than FOLDER's\n"
         "\n"
         "How it is listed, only with -o or -p (the stored options otherwise):\n"
         "      --order=KEY         sort by name, dos-name, size or date\n"

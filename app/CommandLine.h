@@ -26,6 +26,11 @@ struct CommandLine {
     std::optional<QString> filter;
     bool noFolders = false;
     bool noHidden = false;
+    // The whole tree: -r, or --depth, which also ends the walk that many levels down
+    // (-1 for no end); -x keeps the walk on the folder's file system.
+    bool recursive = false;
+    int depth = -1;
+    bool oneFileSystem = false;
     std::optional<qint16> orderBy;
     std::optional<bool> orderAZ;
     std::optional<quint8> columns; // bit 0 name .. bit 4 attributes

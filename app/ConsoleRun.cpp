@@ -36,7 +36,10 @@ void Report(std::FILE *errors, const QString &message)
 class ProgressLine
 {
 public:
-    explicit ProgressLine(std::FILE *terminal) : terminal_(terminal), thread_([this] { show(); }) {}
+    ProgressLine(std::FILE *terminal, bool folders)
+        : terminal_(terminal), folders_(folders), thread_([this] { show(); })
+    {
+    }
     ~ProgressLine()
     {
         {
@@ -56,9 +59,10 @@ private:
         bool shown = false;
         // A short run ends before the first line, and leaves the terminal as it was.
         while (!wake_.wait_for(lock, std::chrono::milliseconds(250), [this] { return done_; })) {
-            std::fprintf(terminal_, "\r\033[K%s %lld entries read",
+            std::fprintf(terminal_, "\r\033[K%s %lld %s read",
                          StageCaption(stage_.load()).toLocal8Bit().constData(),
-                         static_cast<long long>(entries_.load(std::memory_order_relaxed)));
+                         static_cast<long long>(entries_.load(std::memory_order_relaxed)),
+                         folders_ ? "folders" : "entries");
             std::fflush(terminal_);
             shown = true;
         }
@@ -69,6 +73,7 @@ private:
     }
 
     std::FILE *terminal_;
+    bool folders_;
     std::atomic<ListingStage> stage_{ListingStage::Reading};
     std::atomic<qint64> entries_{0};
     std::mutex mutex_;
@@ -119,6 +124,8 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
     line.applyTo(request.options, request.font);
     if (line.filter) request.filter = *line.filter;
     request.switches = line.switches();
+    request.tree = line.recursive;
+    request.limits = {line.depth, line.oneFileSystem};
 
     if (line.mode == StartMode::Print) {
         request.destination = ListingDestination::Printer;
@@ -144,8 +151,8 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
     const bool listingOnTerminal =
         request.destination == ListingDestination::StandardOutput && isatty(STDOUT_FILENO);
     if (isatty(fileno(errors)) && !listingOnTerminal) {
-        progress.emplace(errors);
-        request.entriesRead = progress->counter();
+        progress.emplace(errors, request.tree);
+        (request.tree ? request.foldersRead : request.entriesRead) = progress->counter();
     }
     const auto onStage = [&progress](ListingStage stage) {
         if (progress) progress->setStage(stage);

@@ -8,31 +8,39 @@
 
 namespace tamsoret {
 
-qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
-                     const ScanSwitches &switches, ListingData &data, qint16 orderBy,
-                     const LocaleFormat &locale, std::atomic<qint64> *entriesRead)
-{
-    // An invalid filter is reported before the folder is touched.
-    const FilterPattern pattern(filter);
+namespace {
 
+void Clear(ListingData &data)
+{
     data.TotalBytes = 0;
     data.Entries.clear();
     data.EntryOrder.clear();
     data.Unread = {};
-    qint32 count = 0;
+}
 
-    // A folder that cannot be read, from the start or part of the way, would otherwise be
-    // listed as an empty one or as the part that was read.
-    const auto cannotRead = [&folder](int error) {
-        return Failure(QStringLiteral("Cannot read the folder"), ShownPath(folder),
-                       qt_error_string(error));
-    };
+} // namespace
+
+int ReadFolder(const ListedFolder &folder, const FilterPattern &pattern,
+               const ScanSwitches &switches, ListingData &data, qint32 &count, qint16 orderBy,
+               const LocaleFormat &locale, std::atomic<qint64> *entriesRead,
+               Subfolders *subfolders)
+{
+    Clear(data);
+    count = 0;
+    if (subfolders) {
+        Clear(subfolders->data);
+        subfolders->rawNames.clear();
+        subfolders->count = 0;
+    }
+
     DirectorySearch search(StatusWorkers());
     FindRecord record;
     if (!search.findFirst(record, folder.fd())) {
-        if (search.error() != 0)
-            throw cannotRead(search.error());
-        return 0;
+        // A folder without even "." and ".." (some FUSE file systems give none) is empty;
+        // one that failed keeps the summary it had, as nothing was read.
+        if (search.error() == 0)
+            data.SummaryText = QStringLiteral("0 file(s), ") + FormatSize(0, locale);
+        return search.error();
     }
 
     QString dotted; // kept from one entry to the next, so that its room is reused
@@ -43,6 +51,14 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
         const QStringView name = StripNulView(record.name);
         if (name == u".")
             continue;
+        const bool hiddenLeftOut = (record.attributes & Attr::Hidden) && !switches.listHidden;
+        // Walked whatever the filter and the folder switch decide for the listing.
+        if (subfolders && (record.attributes & Attr::Folder) && !hiddenLeftOut &&
+            record.rawName != ".." && record.rawName != ".") {
+            AddEntry(record, subfolders->count, subfolders->data, orderBy, locale);
+            ++subfolders->count;
+            subfolders->rawNames.push_back(record.rawName);
+        }
         // Every candidate holds a dot, so that "*.*" takes all and "*." the names without one.
         QStringView candidate = name;
         if (!name.contains(u'.')) {
@@ -55,7 +71,7 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
             continue;
         if ((record.attributes & Attr::Folder) && !switches.listFolders)
             continue;
-        if ((record.attributes & Attr::Hidden) && !switches.listHidden)
+        if (hiddenLeftOut)
             continue;
         AddEntry(record, count, data, orderBy, locale);
         ++count;
@@ -68,15 +84,34 @@ qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
     search.close();
     if (search.error() != 0) {
         // Half a listing is not kept: it would pass for the whole folder.
-        data.TotalBytes = 0;
-        data.Entries.clear();
-        data.EntryOrder.clear();
-        data.Unread = {};
-        throw cannotRead(search.error());
+        Clear(data);
+        count = 0;
+        if (subfolders) {
+            Clear(subfolders->data);
+            subfolders->rawNames.clear();
+            subfolders->count = 0;
+        }
+        return search.error();
     }
 
     data.SummaryText =
         QString::number(count) + QStringLiteral(" file(s), ") + FormatSize(data.TotalBytes, locale);
+    return 0;
+}
+
+qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
+                     const ScanSwitches &switches, ListingData &data, qint16 orderBy,
+                     const LocaleFormat &locale, std::atomic<qint64> *entriesRead)
+{
+    // An invalid filter is reported before the folder is touched.
+    const FilterPattern pattern(filter);
+    qint32 count = 0;
+    // A folder that cannot be read, from the start or part of the way, would otherwise be
+    // listed as an empty one or as the part that was read.
+    if (const int error =
+            ReadFolder(folder, pattern, switches, data, count, orderBy, locale, entriesRead))
+        throw Failure(QStringLiteral("Cannot read the folder"), ShownPath(folder),
+                      qt_error_string(error));
     return count;
 }
 

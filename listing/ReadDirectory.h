@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listing/DirEntry.h"
+#include "listing/FilterPattern.h"
 #include "platform/ListedFolder.h"
 #include "platform/LocaleFormat.h"
 
@@ -23,6 +24,26 @@ struct ScanSwitches {
 qint32 ReadDirectory(const ListedFolder &folder, const QString &filter,
                      const ScanSwitches &switches, ListingData &data, qint16 orderBy,
                      const LocaleFormat &locale, std::atomic<qint64> *entriesRead = nullptr);
+
+// The real subfolders a read found, for a tree walk: each as AddEntry stores it (so that
+// they can be sorted as the listing sorts) with its name's bytes, in scan order.
+struct Subfolders
+{
+    ListingData data;
+    std::vector<QByteArray> rawNames;
+    qint32 count = 0;
+};
+
+// ReadDirectory with a checked filter, for a walk that goes on past a folder it cannot
+// read: returns the system's error number when the folder cannot be read to the end
+// (nothing is then kept), 0 after a whole read, with the count in count. When subfolders
+// is given it also receives every folder entry but "." and "..", whatever the filter and
+// the folder switch, leaving out the hidden ones when hidden entries are not listed.
+// Symbolic links to folders are among them: opening one as a folder tells them apart.
+int ReadFolder(const ListedFolder &folder, const FilterPattern &pattern,
+               const ScanSwitches &switches, ListingData &data, qint32 &count, qint16 orderBy,
+               const LocaleFormat &locale, std::atomic<qint64> *entriesRead = nullptr,
+               Subfolders *subfolders = nullptr);
 
 // Throws a Failure naming the entries the last read listed without their status, the first
 // few with the system's reason; nothing when there are none. Called once the listing is

@@ -3,6 +3,7 @@
 #include "output/ListingColumns.h"
 
 #include "listing/DriveTexts.h"
+#include "listing/EntryFields.h"
 #include "listing/NameCleaning.h"
 
 namespace tamsoret {
@@ -71,9 +72,26 @@ QStringList ListingHeader(const LocalDateTime &now, const LocaleFormat &locale,
                           QStringLiteral("%1").arg(now.year, 4, 10, QChar(u'0')) +
                           QStringLiteral("  ") + TwoDigits(now.hour) + locale.timeSeparator +
                           TwoDigits(now.minute);
-    return {QStringLiteral("Tamsoret - ") + stamp,
-            QStringLiteral("Drive labeled ") + volumeLabelText,
-            QStringLiteral("Directory of ") + folder, QString(), QString()};
+    return QStringList{QStringLiteral("Tamsoret - ") + stamp,
+                       QStringLiteral("Drive labeled ") + volumeLabelText} +
+           FolderHeading(folder);
+}
+
+QStringList FolderHeading(const QString &folder)
+{
+    return {QStringLiteral("Directory of ") + folder, QString(), QString()};
+}
+
+QStringList UnreadableSection(const QString &folder, const QString &reason)
+{
+    return {QStringLiteral("Directory of ") + folder,
+            FooterIndent + QStringLiteral("Cannot read this folder: ") + reason};
+}
+
+QString TreeTotalLine(qint64 folders, qint64 files, qint64 bytes, const LocaleFormat &locale)
+{
+    return FooterIndent + QStringLiteral("Total of %1 folder(s): %2 file(s), ").arg(folders).arg(files) +
+           FormatSize(bytes, locale);
 }
 
 QStringList ColumnTitles(const ListOptions &options)

@@ -95,6 +95,26 @@ void AppendEntryLine(QByteArray &out, const EntryTable &entries, size_t i,
     out.resize(start + (p - begin));
 }
 
+// The entry lines in the sorted order, handing the bytes to flush whenever a chunk is full.
+template <typename Flush>
+void EmitEntryLines(QByteArray &out, const ListingData &data, qint32 count,
+                    const ListOptions &options, Flush &&flush)
+{
+    // The sorted order visits the entries all over the table: ask for them ahead.
+    constexpr qint32 TextsAhead = 8;
+    constexpr qint32 PositionAhead = 2 * TextsAhead;
+    const EntryTable &entries = data.Entries;
+    const std::vector<qint32> &order = data.EntryOrder;
+    for (qint32 p = 0; p < count; ++p) {
+        if (p + PositionAhead < count)
+            entries.prefetchPosition(size_t(order[size_t(p + PositionAhead)]));
+        if (p + TextsAhead < count)
+            entries.prefetchTexts(size_t(order[size_t(p + TextsAhead)]));
+        AppendEntryLine(out, entries, size_t(order[size_t(p)]), options);
+        if (out.size() >= ChunkSize) flush();
+    }
+}
+
 // Puts the listing's bytes into out, handing them to flush whenever a chunk is full.
 // The date and time are read once at the start; the label, the folder and the free
 // space when their lines are reached.
@@ -108,19 +128,7 @@ void EmitListing(const ListingInput &input, QByteArray &out, Flush &&flush)
         AppendLine(out, line);
     for (const QString &line : ColumnTitles(input.options))
         AppendLine(out, line);
-    // The sorted order visits the entries all over the table: ask for them ahead.
-    constexpr qint32 TextsAhead = 8;
-    constexpr qint32 PositionAhead = 2 * TextsAhead;
-    const EntryTable &entries = input.data.Entries;
-    const std::vector<qint32> &order = input.data.EntryOrder;
-    for (qint32 p = 0; p < input.count; ++p) {
-        if (p + PositionAhead < input.count)
-            entries.prefetchPosition(size_t(order[size_t(p + PositionAhead)]));
-        if (p + TextsAhead < input.count)
-            entries.prefetchTexts(size_t(order[size_t(p + TextsAhead)]));
-        AppendEntryLine(out, entries, size_t(order[size_t(p)]), input.options);
-        if (out.size() >= ChunkSize) flush();
-    }
+    EmitEntryLines(out, input.data, input.count, input.options, flush);
     const QString freeSpace = input.sources.freeSpaceText();
     for (const QString &line : ListingFooter(input.data.SummaryText, freeSpace))
         AppendLine(out, line);
@@ -136,21 +144,21 @@ QByteArray ListingFileBytes(const ListingInput &input)
     return bytes;
 }
 
-void WriteListing(const QString &outputFileName, const ListingInput &input)
+void WriteListingFile(const QString &outputFileName, const ListingProducer &produce)
 {
     // The target decides how the file is replaced or written into, and checks every write;
     // the first failure ends the listing at once.
     OutputTarget file(outputFileName);
     QByteArray chunk;
     chunk.reserve(ChunkSize + 4096);
-    EmitListing(input, chunk, [&] {
+    produce(chunk, [&] {
         if (file.write(chunk) != chunk.size()) file.fail();
         chunk.resize(0);
     });
     file.commit();
 }
 
-void WriteListingToStandardOutput(const ListingInput &input)
+void WriteListingStream(const ListingProducer &produce)
 {
     QByteArray chunk;
     chunk.reserve(ChunkSize + 4096);
@@ -168,7 +176,37 @@ void WriteListingToStandardOutput(const ListingInput &input)
         }
         chunk.resize(0);
     };
-    EmitListing(input, chunk, writeAll);
+    produce(chunk, writeAll);
+}
+
+void WriteListing(const QString &outputFileName, const ListingInput &input)
+{
+    WriteListingFile(outputFileName, [&input](QByteArray &chunk, const std::function<void()> &flush) {
+        EmitListing(input, chunk, flush);
+    });
+}
+
+void WriteListingToStandardOutput(const ListingInput &input)
+{
+    WriteListingStream([&input](QByteArray &chunk, const std::function<void()> &flush) {
+        EmitListing(input, chunk, flush);
+    });
+}
+
+void AppendListingLine(QByteArray &out, const QString &line)
+{
+    AppendLine(out, line);
+}
+
+void AppendEntryLines(QByteArray &out, const ListingData &data, qint32 count,
+                      const ListOptions &options, const std::function<void()> &flush)
+{
+    EmitEntryLines(out, data, count, options, flush);
+}
+
+qsizetype ListingChunkSize()
+{
+    return ChunkSize;
 }
 
 bool IsPdfFileName(const QString &outputFileName)

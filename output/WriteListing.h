@@ -5,6 +5,8 @@
 
 #include <QPageSize>
 
+#include <functional>
+
 namespace tamsoret {
 
 // Writes the listing to outputFileName in Windows-1252 with CR LF after every line, as
@@ -24,6 +26,22 @@ bool IsPdfFileName(const QString &outputFileName);
 // given. Opened like the text file; throws Failure the same way.
 void WritePdfListing(const QString &outputFileName, const ListingInput &input,
                      const ListingFont &font, const QPageSize &paper);
+
+// Puts a listing's bytes into chunk, calling flush to hand them on whenever it holds a
+// chunk's worth (ListingChunkSize) and once at the end.
+using ListingProducer =
+    std::function<void(QByteArray &chunk, const std::function<void()> &flush)>;
+// The file and standard output writers above for bytes made elsewhere (a tree's listing,
+// written while it is walked), with the same guarantees and failures.
+void WriteListingFile(const QString &outputFileName, const ListingProducer &produce);
+void WriteListingStream(const ListingProducer &produce);
+qsizetype ListingChunkSize();
+// One line of the listing file as it is written: Windows-1252, CR LF.
+void AppendListingLine(QByteArray &out, const QString &line);
+// The entry lines in the sorted order, as WriteListing writes them, calling flush
+// whenever out holds a chunk's worth.
+void AppendEntryLines(QByteArray &out, const ListingData &data, qint32 count,
+                      const ListOptions &options, const std::function<void()> &flush);
 
 // The listing's bytes as they are written to a file.
 QByteArray ListingFileBytes(const ListingInput &input);

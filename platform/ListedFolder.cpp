@@ -87,6 +87,42 @@ ListedFolder ListedFolder::openAt(const QByteArray &name) const
     return fd < 0 ? ListedFolder() : ListedFolder(fd, WalkedPath(walked_, name));
 }
 
+ListedFolder ListedFolder::openSubfolder(const QByteArray &name, int &error) const
+{
+    error = 0;
+    if (!isValid() || name.isEmpty() || name.contains('\0') || name.contains('/')) {
+        error = EINVAL;
+        return {};
+    }
+    int fd;
+    do
+        fd = ::openat(*fd_, name.constData(), HoldFlags | O_NOFOLLOW);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        // A link with O_NOFOLLOW and O_DIRECTORY fails as no folder; some systems say ELOOP.
+        error = errno == ELOOP ? ENOTDIR : errno;
+        return {};
+    }
+    return ListedFolder(fd, {});
+}
+
+ListedFolder ListedFolder::openParent(const FolderId &expected) const
+{
+    if (!isValid()) return {};
+    const int fd = ::openat(*fd_, "..", HoldFlags);
+    if (fd < 0) return {};
+    ListedFolder parent(fd, {});
+    if (parent.id() != expected) return {};
+    return parent;
+}
+
+FolderId ListedFolder::id() const
+{
+    struct stat st;
+    if (!isValid() || fstat(*fd_, &st) != 0) return {};
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
 QByteArray ListedFolder::pathBytes() const
 {
     if (!isValid()) return {};

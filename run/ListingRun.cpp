@@ -1,6 +1,8 @@
 #include "run/ListingRun.h"
 
+#include "output/PaintedPageSurface.h"
 #include "output/PrintListing.h"
+#include "output/TreeListing.h"
 #include "output/WriteListing.h"
 #include "platform/Failure.h"
 #include "platform/PdfFileDevice.h"
@@ -28,6 +30,72 @@ ListingDestination FileDestination(const QString &fileName)
     return IsPdfFileName(fileName) ? ListingDestination::PdfFile : ListingDestination::TextFile;
 }
 
+namespace {
+
+qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &environment,
+                      const std::function<void(ListingStage)> &stage)
+{
+    const ListOptions &options = request.options;
+    // An invalid filter is reported before anything is read or written.
+    const FilterPattern pattern(request.filter);
+    const ListingSources sources = ListingSources::system(request.folder, environment.locale);
+    const bool printed = request.destination == ListingDestination::Printer;
+
+    stage(ListingStage::Reading);
+    TreeWalkResult walked;
+    const auto sort = [&](ListingData &data, qint32 count) {
+        if (count > 1) SortEntries(count, data, options.OrderAZ, environment.collation);
+    };
+    // Each folder is written as soon as it is read and sorted: memory holds the largest
+    // folder and the chain of folders above the one walked, never the whole tree.
+    const auto writeTree = [&](TreeListingWriter &writer) {
+        writer.begin(sources.now(), sources.volumeLabelText());
+        walked = WalkTree(request.folder, sources.folderPath(), pattern, request.switches,
+                          options.OrderBy, environment.locale, request.limits, sort, writer,
+                          request.foldersRead);
+        stage(printed ? ListingStage::Printing : ListingStage::Writing);
+        writer.end(walked.foldersWalked, sources.freeSpaceText());
+    };
+    qint64 files = 0;
+    const auto text = [&](QByteArray &chunk, const std::function<void()> &flush) {
+        TreeTextWriter writer(chunk, flush, options, environment.locale);
+        writeTree(writer);
+        writer.finish();
+        files = writer.files();
+    };
+    switch (request.destination) {
+    case ListingDestination::TextFile:
+        WriteListingFile(request.outputFileName, text);
+        break;
+    case ListingDestination::StandardOutput:
+        WriteListingStream(text);
+        break;
+    case ListingDestination::PdfFile: {
+        PdfPageSurface pdf(request.outputFileName,
+                           QStringLiteral("Tamsoret - ") + sources.folderPath(), ListingPaper());
+        TreePagePrinter writer(pdf, options, environment.locale, request.font);
+        writeTree(writer);
+        writer.finish();
+        files = writer.files();
+        break;
+    }
+    case ListingDestination::Printer: {
+        const std::unique_ptr<PageSurface> printer = environment.printers.defaultPrinter();
+        TreePagePrinter writer(*printer, options, environment.locale, request.font);
+        writeTree(writer);
+        writer.finish();
+        files = writer.files();
+        break;
+    }
+    }
+    if (const QString trouble = TreeTroubleText(walked); !trouble.isEmpty())
+        throw Failure(QStringLiteral("Not all of the tree could be listed"), sources.folderPath(),
+                      trouble);
+    return qint32(std::min<qint64>(files, std::numeric_limits<qint32>::max()));
+}
+
+} // namespace
+
 qint32 RunListing(const ListingRequest &request, const ListingEnvironment &environment,
                   ListingData &data, const std::function<void(ListingStage)> &onStage)
 {
@@ -35,6 +103,7 @@ qint32 RunListing(const ListingRequest &request, const ListingEnvironment &envir
         if (onStage) onStage(next);
     };
     const ListOptions &options = request.options;
+    if (request.tree) return RunTreeListing(request, environment, stage);
 
     stage(ListingStage::Reading);
     const qint32 count = ReadDirectory(request.folder, request.filter, request.switches, data,

@@ -2,6 +2,7 @@
 
 #include "listing/DirEntry.h"
 #include "listing/ReadDirectory.h"
+#include "listing/TreeWalk.h"
 #include "options/ListOptions.h"
 #include "platform/Collation.h"
 #include "platform/ListedFolder.h"
@@ -38,6 +39,12 @@ struct ListingRequest
     QString outputFileName; // for the file destinations
     // When given, counts the entries read so far, for a progress display on another thread.
     std::atomic<qint64> *entriesRead = nullptr;
+    // The whole tree below the folder, as far as the limits let the walk go: a section a
+    // folder, and the tree's total.
+    bool tree = false;
+    TreeLimits limits;
+    // When given, counts the folders of a tree read so far, likewise.
+    std::atomic<qint64> *foldersRead = nullptr;
 };
 
 // What a run needs of the system beside the folder: the printer, and the locale's
@@ -55,7 +62,10 @@ ListingDestination FileDestination(const QString &fileName);
 
 // Reads the folder through the filter and switches, sorts what it stored and writes or
 // prints the listing, telling onStage as each stage begins, on the caller's thread. The
-// entries stay in data. Throws what the stages throw (Failure, TooManyFiles), and
+// entries stay in data. A tree is read, sorted and written a folder at a time in a data
+// of the walk's own, and its stage is Reading until the walk has ended; its count is the entries of
+// all its sections. A tree's folders that could not be read, loops and unread entries
+// are reported by a Failure after the listing is out. Throws what the stages throw (Failure, TooManyFiles), and
 // nothing is written or printed after a failure. Entries whose status could not be read
 // are listed by name, and reported by a Failure after the listing is out.
 qint32 RunListing(const ListingRequest &request, const ListingEnvironment &environment,

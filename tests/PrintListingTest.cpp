@@ -231,3 +231,40 @@ TEST(PrintListing, SetsTheShownColumnsForTheEntryLinesOnly)
             EXPECT_EQ(surface.lines[i].columns, i == 7 || i == 8 ? columns : QString()) << i;
     }
 }
+
+// A tree's section starts a new page when its heading, titles and first entry line would
+// not all end above the bottom margin; a line ending exactly there still fits.
+TEST(PrintListing, TreeSectionStartsANewPage_OnlyWhenItsHeadingAndFirstEntryDoNotFit)
+{
+    struct Case {
+        double pageHeight;
+        bool unreadable; // the second section is one that could not be read
+        int pageOfSecond;
+    };
+    // Line 2 ends at 35 mm, the first section (two entries) at 80, the empty line between
+    // at 85: six lines of 5 mm end at 115, two at 95; the bottom margin is 30 mm.
+    for (const Case c : {Case{145, false, 1}, Case{144, false, 2}, Case{125, true, 1},
+                         Case{124, true, 2}}) {
+        PrintFixture f(2);
+        RecordingSurface surface(c.pageHeight, 5);
+        TreePagePrinter printer(surface, f.options, f.locale, f.font);
+        printer.begin(LocalDateTime{2026, 12, 7, 14, 5, 0, 1}, QStringLiteral("No name"));
+        printer.folderRead(QStringLiteral("/a"), f.data, 2);
+        if (c.unreadable)
+            printer.folderUnreadable(QStringLiteral("/a/b"), EACCES);
+        else
+            printer.folderRead(QStringLiteral("/a/b"), f.data, 2);
+        printer.end(2, QStringLiteral("1 kb available from 2 kb."));
+        printer.finish();
+
+        const auto second = std::find_if(surface.lines.begin(), surface.lines.end(),
+                                         [](const auto &l) { return l.text == "Directory of /a/b"; });
+        ASSERT_NE(second, surface.lines.end());
+        EXPECT_EQ(second->page, c.pageOfSecond) << c.pageHeight;
+        EXPECT_EQ(second->y, c.pageOfSecond == 1 ? 85.0 : 25.0) << c.pageHeight;
+        EXPECT_EQ(surface.jobsEnded, 1);
+        EXPECT_EQ(surface.lines.back().text.trimmed(), "1 kb available from 2 kb.");
+        EXPECT_EQ(surface.lines[surface.lines.size() - 2].text.trimmed(),
+                  c.unreadable ? "Total of 2 folder(s): 2 file(s), 0 b" : "Total of 2 folder(s): 4 file(s), 0 b");
+    }
+}

@@ -27,7 +27,7 @@ _tamsoret()
             compopt -o nospace
             return
             ;;
-        -f | --filter | --margins | --font)
+        -f | --filter | --margins | --font | --depth)
             return
             ;;
     esac
@@ -35,7 +35,7 @@ _tamsoret()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--output= --print --printer= --filter= --no-folders
-            --no-hidden --order= --ascending --descending --columns= --margins= --font=
+            --no-hidden --recursive --depth= --one-file-system --order= --ascending --descending --columns= --margins= --font=
             --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return
