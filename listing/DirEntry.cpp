@@ -234,4 +234,20 @@ const DirEntry EntryTable::at(size_t i) const
     return (*this)[i];
 }
 
+void EntryFactTable::append(const EntryFacts &facts, QByteArrayView rawName)
+{
+    const size_t count = facts_.size();
+    const size_t names = names_.size();
+    try {
+        names_.insert(names_.end(), rawName.begin(), rawName.end());
+        nameEnds_.push_back(names_.size());
+        facts_.push_back(facts);
+    } catch (...) {
+        names_.resize(names);
+        nameEnds_.resize(count);
+        facts_.resize(count);
+        throw;
+    }
+}
+
 } // namespace tamsoret

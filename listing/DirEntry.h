@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -136,6 +137,54 @@ private:
     std::vector<std::uint64_t> positions_;
 };
 
+// What the data formats (CSV, JSON) write beside the page's texts, kept only while one is
+// asked for, so that the text listing pays nothing for it: the name's bytes as stored (the
+// page's name is cleaned and re-cased), and the numbers the texts were made from.
+struct EntryFacts
+{
+    qint64 size = 0;
+    qint64 lastWriteTime = 0; // seconds since the Unix epoch, UTC
+    quint32 attributes = 0;
+    int statusError = 0; // the system's error number when the status could not be read
+};
+
+// The facts of the entries in scan order, one for each entry of the table beside them.
+class EntryFactTable
+{
+public:
+    // Whether AddEntry keeps facts; clear() leaves it as it is.
+    bool keep = false;
+
+    size_t size() const { return facts_.size(); }
+    void clear()
+    {
+        facts_.clear();
+        nameEnds_.clear();
+        names_.clear();
+    }
+    // Leaves the first count entries.
+    void truncate(size_t count)
+    {
+        if (count >= facts_.size()) return;
+        names_.resize(count == 0 ? 0 : nameEnds_[count - 1]);
+        nameEnds_.resize(count);
+        facts_.resize(count);
+    }
+    // Throws std::bad_alloc when the table cannot grow, and is then unchanged.
+    void append(const EntryFacts &facts, QByteArrayView rawName);
+    const EntryFacts &operator[](size_t i) const { return facts_[i]; }
+    QByteArrayView rawName(size_t i) const
+    {
+        const size_t start = i == 0 ? 0 : nameEnds_[i - 1];
+        return QByteArrayView(names_.data() + start, qsizetype(nameEnds_[i] - start));
+    }
+
+private:
+    std::vector<EntryFacts> facts_;
+    std::vector<size_t> nameEnds_;
+    std::vector<char> names_; // every name's bytes, one after another
+};
+
 // Stored entries whose status could not be read: listed with their name only.
 struct UnreadEntries
 {
@@ -156,6 +205,7 @@ struct ListingData
     qint64 TotalBytes = 0;
     QString SummaryText;
     UnreadEntries Unread;
+    EntryFactTable Facts;
 };
 
 } // namespace tamsoret

@@ -285,9 +285,16 @@ void AddEntry(const FindRecord &record, qint32 n, ListingData &data, qint16 orde
     }
 
     try {
+        if (data.Facts.keep) {
+            data.Facts.truncate(size_t(n)); // entry n replaces what stood there
+            data.Facts.append({record.size, record.lastWriteTime, record.attributes,
+                               record.statusError},
+                              record.rawName);
+        }
         data.Entries.append(View(name), View(dosName), View(sortKey), View(sizeText),
                             View(dateText), View(attrText));
     } catch (const std::bad_alloc &) {
+        if (data.Facts.size() > size_t(n)) data.Facts.truncate(size_t(n));
         data.EntryOrder.resize(size_t(n));
         throw TooManyFiles();
     }

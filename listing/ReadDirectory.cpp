@@ -16,6 +16,7 @@ void Clear(ListingData &data)
     data.Entries.clear();
     data.EntryOrder.clear();
     data.Unread = {};
+    data.Facts.clear();
 }
 
 } // namespace

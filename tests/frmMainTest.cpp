@@ -48,11 +48,12 @@ class ScriptedDialogs : public DialogService
 {
 public:
     std::optional<QString> saveFileName(QWidget *, const QString &initialFolder,
-                                        const QString &filter) override
+                                        const QString &filter, int &typeIndex) override
     {
         ++saveCalls;
         lastInitialFolder = initialFolder;
         lastFilter = filter;
+        if (answer) typeIndex = chosenType;
         if (duringSave)
             duringSave();
         return answer;
@@ -62,6 +63,7 @@ public:
         return std::nullopt;
     }
     std::optional<QString> answer;
+    int chosenType = 0;
     std::function<void()> duringSave;
     int saveCalls = 0;
     QString lastInitialFolder;
