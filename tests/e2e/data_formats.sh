@@ -157,6 +157,11 @@ jq -e '.files > 0' <"$out/pipe.json" >/dev/null || e2e_fail "jq: what came throu
 wait "$writer" || e2e_fail "writing into the FIFO"
 [ -p "$out/pipe.json" ] || e2e_fail "the FIFO was replaced"
 
+# Standard output that cannot take the data is told, exit 1.
+status=0
+"$program" -o - --format=json "$top" >/dev/full 2>"$out/full.err" || status=$?
+[ "$status" = 1 ] && grep -q "No space left on device" "$out/full.err" || e2e_fail "JSON to /dev/full: exit $status"
+
 # A bad word, and --format without -o, exit 2 with nothing written.
 for args in "-o $out/bad.csv --format=xml" "-p --format=csv" "--format=json" "-o - --format=pdf"; do
   status=0
