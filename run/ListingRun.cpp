@@ -10,6 +10,8 @@
 #include "platform/PdfFileDevice.h"
 #include "sort/SortEntries.h"
 
+#include <QFileInfo>
+
 namespace tamsoret {
 
 QString StageCaption(ListingStage stage)
@@ -50,6 +52,10 @@ QString SavedFileName(const QString &fileName, const QString &typePattern, Listi
     const QString base = fileName.mid(fileName.lastIndexOf(u'/') + 1);
     // A name of dots alone ("..") or one beginning with its only dot has no extension either.
     if (base.lastIndexOf(u'.') > 0) return fileName;
+    // What exists under the name as chosen (a file picked in the dialog, a named pipe, a
+    // device) is what the listing is meant for, not a new file beside it.
+    const QFileInfo entry(fileName);
+    if (entry.exists() || entry.isSymLink()) return fileName;
     return fileName + FormatExtension(format);
 }
 

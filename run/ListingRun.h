@@ -69,7 +69,8 @@ void SetOutputFile(ListingRequest &request, const QString &fileName, ListingForm
 // The name and format a save dialog's choice stands for: a name whose extension names a
 // format gets that format; any other gets the format of the chosen file type, whose
 // pattern is typePattern ("*.csv"), and a name without an extension gets that type's
-// extension too. A type that names no format gives the text listing.
+// extension too, unless something exists under the name as chosen. A type that names no
+// format gives the text listing.
 QString SavedFileName(const QString &fileName, const QString &typePattern, ListingFormat &format);
 
 // Reads the folder through the filter and switches, sorts what it stored and writes or

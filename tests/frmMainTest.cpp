@@ -366,6 +366,7 @@ TEST_F(MainWindowTest, TheSaveDialogsFileTypeOrTheTypedExtensionChoosesTheFormat
         {"typed.json", 0, "typed.json", Json}, // the typed extension wins over the type
         {"typed.CSV", 1, "typed.CSV", Csv},
         {"other.lst", 1, "other.lst", Pdf}, // an extension naming no format keeps the type's
+        {"existing", 3, "existing", Json},  // a file chosen as it is gets no extension
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.written);
@@ -375,6 +376,7 @@ TEST_F(MainWindowTest, TheSaveDialogsFileTypeOrTheTypedExtensionChoosesTheFormat
         window->chkFile->setChecked(true);
         QDir(outputs.path()).removeRecursively();
         QDir().mkpath(outputs.path());
+        if (QByteArray(row.typed) == "existing") test::MakeFile(outputs.filePath(row.typed), 3);
         dialogs.answer = outputs.filePath(row.typed);
         dialogs.chosenType = row.type;
         window->cmdOK->click();
