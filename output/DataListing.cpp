@@ -27,11 +27,13 @@ bool IsUtf8(QByteArrayView bytes)
 }
 
 // A name or path as UTF-8 text: its own bytes when they are UTF-8, otherwise decoded with
-// U+FFFD for each stray byte. valid tells which.
-QByteArray Utf8Text(QByteArrayView bytes, bool &valid)
+// U+FFFD for each stray byte, into spare. valid tells which.
+QByteArrayView Utf8Text(QByteArrayView bytes, QByteArray &spare, bool &valid)
 {
     valid = IsUtf8(bytes);
-    return valid ? bytes.toByteArray() : QString::fromUtf8(bytes).toUtf8();
+    if (valid) return bytes;
+    spare = QString::fromUtf8(bytes).toUtf8();
+    return spare;
 }
 
 void AppendText(QByteArray &out, const EntryText &text)
@@ -183,8 +185,9 @@ public:
         QByteArray folderCell;
         if (tree_) {
             bool valid = true;
-            AppendCsvCell(folderCell, relative_.isEmpty() ? QByteArray(".")
-                                                          : Utf8Text(relative_, valid),
+            AppendCsvCell(folderCell,
+                          relative_.isEmpty() ? QByteArrayView(".")
+                                              : Utf8Text(relative_, spare_, valid),
                           true);
         }
         for (qint32 p = 0; p < count; ++p) {
@@ -204,7 +207,7 @@ public:
             if (options_.ShowName || none_) {
                 comma();
                 bool valid = true;
-                AppendCsvCell(out_, Utf8Text(raw, valid), true);
+                AppendCsvCell(out_, Utf8Text(raw, spare_, valid), true);
             }
             if (options_.ShowDOS) {
                 comma();
@@ -240,6 +243,7 @@ private:
     const bool tree_;
     bool none_ = false;
     QByteArray dosName_;
+    QByteArray spare_;
 };
 
 // ---- JSON ----
@@ -272,7 +276,8 @@ void AppendJsonString(QByteArray &out, QByteArrayView utf8)
 void AppendJsonName(QByteArray &out, const char *key, QByteArrayView bytes)
 {
     bool valid = true;
-    const QByteArray text = Utf8Text(bytes, valid);
+    QByteArray spare;
+    const QByteArrayView text = Utf8Text(bytes, spare, valid);
     out.append('"').append(key).append("\":");
     AppendJsonString(out, text);
     if (!valid) {
