@@ -118,6 +118,31 @@ qint64 AddHeld(qint64 sum, qint64 more)
                                                              : sum + more;
 }
 
+// Calls visit(i) for each listed entry i in the listing's order but "..", asking for the
+// entries' texts and facts ahead: the sorted order visits them all over their tables.
+template <typename Visit>
+void ForEachListed(const ListingData &data, qint32 count, Visit &&visit)
+{
+    constexpr qint32 Ahead = 8;
+    const EntryTable &entries = data.Entries;
+    const EntryFactTable &facts = data.Facts;
+    const std::vector<qint32> &order = data.EntryOrder;
+    for (qint32 p = 0; p < count; ++p) {
+        if (p + 2 * Ahead < count) {
+            const size_t later = size_t(order[size_t(p + 2 * Ahead)]);
+            entries.prefetchPosition(later);
+            facts.prefetch(later);
+        }
+        if (p + Ahead < count) {
+            const size_t next = size_t(order[size_t(p + Ahead)]);
+            entries.prefetchTexts(next);
+            facts.prefetchName(next);
+        }
+        const size_t i = size_t(order[size_t(p)]);
+        if (facts.rawName(i) != "..") visit(i);
+    }
+}
+
 // ---- CSV ----
 
 void AppendCsvCell(QByteArray &out, QByteArrayView utf8, bool guard)
@@ -190,10 +215,8 @@ public:
                                               : Utf8Text(relative_, spare_, valid),
                           true);
         }
-        for (qint32 p = 0; p < count; ++p) {
-            const size_t i = size_t(data.EntryOrder[size_t(p)]);
+        ForEachListed(data, count, [&](size_t i) {
             const QByteArrayView raw = data.Facts.rawName(i);
-            if (raw == "..") continue;
             const EntryFacts &facts = data.Facts[i];
             bool first = true;
             const auto comma = [&] {
@@ -232,7 +255,7 @@ public:
             out_.append("\r\n");
             ++files_;
             written();
-        }
+        });
     }
 
     void folderUnreadable(const QString &, int) override {}
@@ -252,7 +275,12 @@ void AppendJsonString(QByteArray &out, QByteArrayView utf8)
 {
     static const char hex[] = "0123456789abcdef";
     out.append('"');
-    for (const char c : utf8) {
+    qsizetype plain = 0; // most names need no escape at all: appended in one piece
+    while (plain < utf8.size() && uchar(utf8[plain]) >= 0x20 && utf8[plain] != '"' &&
+           utf8[plain] != '\\')
+        ++plain;
+    out.append(utf8.first(plain));
+    for (const char c : utf8.sliced(plain)) {
         switch (c) {
         case '"': out.append("\\\""); break;
         case '\\': out.append("\\\\"); break;
@@ -312,10 +340,8 @@ public:
         startFolder();
         qint64 files = 0;
         qint64 bytes = 0;
-        for (qint32 p = 0; p < count; ++p) {
-            const size_t i = size_t(data.EntryOrder[size_t(p)]);
+        ForEachListed(data, count, [&](size_t i) {
             const QByteArrayView raw = data.Facts.rawName(i);
-            if (raw == "..") continue;
             const EntryFacts &facts = data.Facts[i];
             out_.append(files == 0 ? "\n{" : ",\n{");
             AppendJsonName(out_, "name", raw);
@@ -348,7 +374,7 @@ public:
             out_.append(IsFolder(facts) ? "\",\"folder\":true}" : "\",\"folder\":false}");
             ++files;
             written();
-        }
+        });
         endFolder(files, bytes, 0);
     }
 
