@@ -218,6 +218,7 @@ public:
         ForEachListed(data, count, [&](size_t i) {
             const QByteArrayView raw = data.Facts.rawName(i);
             const EntryFacts &facts = data.Facts[i];
+            const qsizetype rowStart = out_.size();
             bool first = true;
             const auto comma = [&] {
                 if (!first) out_.append(',');
@@ -252,6 +253,8 @@ public:
                 comma();
                 AppendLetters(out_, facts.attributes);
             }
+            // A row of one empty cell would be an empty line, which readers skip.
+            if (out_.size() == rowStart) out_.append("\"\"");
             out_.append("\r\n");
             ++files_;
             written();

@@ -138,6 +138,9 @@ check "$out/ONE.CSV" "$out/one.Json" 0
 # The columns shown are the CSV's; the JSON keeps every field.
 "$program" -o "$out/cols.csv" --columns=size,attributes "$top" || e2e_fail "columns"
 check "$out/cols.csv" "$out/one.json" 0 "Size,Attributes"
+# One column whose cell is empty (a folder's size) is still a row.
+"$program" -o "$out/size.csv" --columns=size "$top" || e2e_fail "one column"
+check "$out/size.csv" "$out/one.json" 0 "Size"
 
 # A tree: the Folder column and one folders item a walked folder, depth first.
 "$program" -o "$out/tree.csv" -r "$top" && "$program" -o "$out/tree.json" -r "$top" || e2e_fail "tree"
