@@ -234,20 +234,33 @@ const DirEntry EntryTable::at(size_t i) const
     return (*this)[i];
 }
 
-void EntryFactTable::append(const EntryFacts &facts, QByteArrayView rawName)
+void EntryFactTable::clear()
 {
-    const size_t count = facts_.size();
-    const size_t names = names_.size();
-    try {
-        names_.insert(names_.end(), rawName.begin(), rawName.end());
-        nameEnds_.push_back(names_.size());
-        facts_.push_back(facts);
-    } catch (...) {
-        names_.resize(names);
-        nameEnds_.resize(count);
-        facts_.resize(count);
-        throw;
+    // One block of each stays for the next folder of a walk.
+    factBlocks_.resize(std::min<size_t>(factBlocks_.size(), 1));
+    nameBlocks_.clear();
+    nameBlockSize_ = nameUsed_ = 0;
+    size_ = 0;
+}
+
+void EntryFactTable::append(EntryFacts facts, QByteArrayView rawName)
+{
+    const size_t length = size_t(rawName.size());
+    if (nameBlocks_.empty() || length > nameBlockSize_ - nameUsed_) {
+        const size_t room = std::max(NameBlockBytes, length);
+        nameBlocks_.push_back(std::make_unique_for_overwrite<char[]>(room));
+        nameBlockSize_ = room;
+        nameUsed_ = 0;
     }
+    if (size_ / FactsPerBlock == factBlocks_.size())
+        factBlocks_.push_back(std::make_unique_for_overwrite<EntryFacts[]>(FactsPerBlock));
+    char *name = nameBlocks_.back().get() + nameUsed_;
+    std::memcpy(name, rawName.data(), length);
+    nameUsed_ += length;
+    facts.name = name;
+    facts.nameLength = quint32(length);
+    factBlocks_[size_ / FactsPerBlock][size_ % FactsPerBlock] = facts;
+    ++size_;
 }
 
 } // namespace tamsoret

@@ -6,6 +6,7 @@
 #include "platform/FindRecord.h"
 
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace tamsoret {
@@ -36,7 +37,50 @@ QByteArrayView Utf8Text(QByteArrayView bytes, QByteArray &spare, bool &valid)
     return spare;
 }
 
-void AppendText(QByteArray &out, const EntryText &text)
+// Room for one entry's bytes at the end of out, written through a plain pointer: an entry
+// takes a few dozen appends, each of which QByteArray would check and account for on its
+// own. most must be at least what is written; out is not touched otherwise meanwhile.
+class Sink
+{
+public:
+    Sink(QByteArray &out, qsizetype most) : out_(out)
+    {
+        const qsizetype at = out.size();
+        out.resize(at + most);
+        start_ = p_ = out.data() + at;
+    }
+    ~Sink() { out_.resize(p_ - out_.data()); }
+    Sink(const Sink &) = delete;
+    Sink &operator=(const Sink &) = delete;
+
+    Sink &append(char c)
+    {
+        *p_++ = c;
+        return *this;
+    }
+    Sink &append(QByteArrayView bytes)
+    {
+        std::memcpy(p_, bytes.data(), size_t(bytes.size()));
+        p_ += bytes.size();
+        return *this;
+    }
+    template <size_t N>
+    Sink &append(const char (&text)[N])
+    {
+        return append(QByteArrayView(text, N - 1));
+    }
+
+    // The bytes written so far.
+    qsizetype size() const { return p_ - start_; }
+
+private:
+    QByteArray &out_;
+    char *start_;
+    char *p_;
+};
+
+template <typename Out>
+void AppendText(Out &out, const EntryText &text)
 {
     if (text.isWide()) {
         out.append(text.utf16().toUtf8());
@@ -54,23 +98,26 @@ void AppendText(QByteArray &out, const EntryText &text)
     }
 }
 
-void AppendNumber(QByteArray &out, qint64 value)
+template <typename Out>
+void AppendNumber(Out &out, qint64 value)
 {
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr - digits);
+    out.append(QByteArrayView(digits, result.ptr - digits));
 }
 
-void AppendDigits(QByteArray &out, int value, int width)
+template <typename Out>
+void AppendDigits(Out &out, int value, int width)
 {
     char digits[8];
     for (int i = width - 1; i >= 0; --i, value /= 10)
         digits[i] = char('0' + value % 10);
-    out.append(digits, width);
+    out.append(QByteArrayView(digits, width));
 }
 
 // "YYYY-MM-DD" + between + "HH:MM:SS".
-void AppendDateTime(QByteArray &out, const LocalDateTime &t, char between)
+template <typename Out, typename Time>
+void AppendDateTime(Out &out, const Time &t, char between)
 {
     AppendDigits(out, t.year, 4);
     out.append('-');
@@ -86,7 +133,8 @@ void AppendDateTime(QByteArray &out, const LocalDateTime &t, char between)
 }
 
 // ISO 8601 with the offset in force at that moment: "2024-05-01T12:34:56+02:00".
-void AppendIsoTime(QByteArray &out, const LocalDateTime &t)
+template <typename Out, typename Time>
+void AppendIsoTime(Out &out, const Time &t)
 {
     AppendDateTime(out, t, 'T');
     const int offset = t.utcOffset < 0 ? -t.utcOffset : t.utcOffset;
@@ -97,7 +145,8 @@ void AppendIsoTime(QByteArray &out, const LocalDateTime &t)
 }
 
 // The attribute letters without the blanks: "dh", or nothing.
-void AppendLetters(QByteArray &out, quint32 attributes)
+template <typename Out>
+void AppendLetters(Out &out, quint32 attributes)
 {
     if (attributes & Attr::Folder) out.append('d');
     if (attributes & Attr::Archive) out.append('a');
@@ -145,7 +194,8 @@ void ForEachListed(const ListingData &data, qint32 count, Visit &&visit)
 
 // ---- CSV ----
 
-void AppendCsvCell(QByteArray &out, QByteArrayView utf8, bool guard)
+template <typename Out>
+void AppendCsvCell(Out &out, QByteArrayView utf8, bool guard)
 {
     bool quote = false;
     for (qsizetype i = 0; i < utf8.size() && !quote; ++i) {
@@ -218,44 +268,45 @@ public:
         ForEachListed(data, count, [&](size_t i) {
             const QByteArrayView raw = data.Facts.rawName(i);
             const EntryFacts &facts = data.Facts[i];
-            const qsizetype rowStart = out_.size();
-            bool first = true;
-            const auto comma = [&] {
-                if (!first) out_.append(',');
-                first = false;
-            };
-            if (tree_) {
-                comma();
-                out_.append(folderCell);
+            dosName_.resize(0);
+            if (options_.ShowDOS) AppendText(dosName_, data.Entries.text(i, EntryField::DosName));
+            {
+                // Quoting doubles at most, and a stray byte becomes three.
+                Sink row(out_, folderCell.size() + 6 * (raw.size() + dosName_.size()) + 128);
+                bool first = true;
+                const auto comma = [&] {
+                    if (!first) row.append(',');
+                    first = false;
+                };
+                if (tree_) {
+                    comma();
+                    row.append(folderCell);
+                }
+                if (options_.ShowName || none_) {
+                    comma();
+                    bool valid = true;
+                    AppendCsvCell(row, Utf8Text(raw, spare_, valid), true);
+                }
+                if (options_.ShowDOS) {
+                    comma();
+                    AppendCsvCell(row, dosName_, true);
+                }
+                if (options_.ShowSize) {
+                    comma();
+                    if (HasSize(facts)) AppendNumber(row, facts.size);
+                }
+                if (options_.ShowTime) {
+                    comma();
+                    if (facts.hasTime) AppendDateTime(row, facts, ' ');
+                }
+                if (options_.ShowAttr) {
+                    comma();
+                    AppendLetters(row, facts.attributes);
+                }
+                // A row of one empty cell would be an empty line, which readers skip.
+                if (row.size() == 0) row.append("\"\"");
+                row.append("\r\n");
             }
-            if (options_.ShowName || none_) {
-                comma();
-                bool valid = true;
-                AppendCsvCell(out_, Utf8Text(raw, spare_, valid), true);
-            }
-            if (options_.ShowDOS) {
-                comma();
-                dosName_.resize(0);
-                AppendText(dosName_, data.Entries.text(i, EntryField::DosName));
-                AppendCsvCell(out_, dosName_, true);
-            }
-            if (options_.ShowSize) {
-                comma();
-                if (HasSize(facts)) AppendNumber(out_, facts.size);
-            }
-            if (options_.ShowTime) {
-                comma();
-                LocalDateTime local;
-                if (facts.statusError == 0 && FileTimeToDate(facts.lastWriteTime, local))
-                    AppendDateTime(out_, local, ' ');
-            }
-            if (options_.ShowAttr) {
-                comma();
-                AppendLetters(out_, facts.attributes);
-            }
-            // A row of one empty cell would be an empty line, which readers skip.
-            if (out_.size() == rowStart) out_.append("\"\"");
-            out_.append("\r\n");
             ++files_;
             written();
         });
@@ -274,7 +325,8 @@ private:
 
 // ---- JSON ----
 
-void AppendJsonString(QByteArray &out, QByteArrayView utf8)
+template <typename Out>
+void AppendJsonString(Out &out, QByteArrayView utf8)
 {
     static const char hex[] = "0123456789abcdef";
     out.append('"');
@@ -304,7 +356,8 @@ void AppendJsonString(QByteArray &out, QByteArrayView utf8)
 }
 
 // "key":"text", and beside it "key_bytes":"base64" when the bytes are not UTF-8.
-void AppendJsonName(QByteArray &out, const char *key, QByteArrayView bytes)
+template <typename Out>
+void AppendJsonName(Out &out, QByteArrayView key, QByteArrayView bytes)
 {
     bool valid = true;
     QByteArray spare;
@@ -346,35 +399,41 @@ public:
         ForEachListed(data, count, [&](size_t i) {
             const QByteArrayView raw = data.Facts.rawName(i);
             const EntryFacts &facts = data.Facts[i];
-            out_.append(files == 0 ? "\n{" : ",\n{");
-            AppendJsonName(out_, "name", raw);
-            out_.append(",\"dos_name\":");
             dosName_.resize(0);
             AppendText(dosName_, data.Entries.text(i, EntryField::DosName));
-            AppendJsonString(out_, dosName_);
-            out_.append(",\"size\":");
-            if (HasSize(facts)) {
-                AppendNumber(out_, facts.size);
-                bytes = AddHeld(bytes, facts.size);
-            } else {
-                out_.append("null");
+            const QByteArray error =
+                facts.statusError != 0 ? EnglishErrorText(facts.statusError).toUtf8() : QByteArray();
+            {
+                // Escapes take six bytes a byte at most, base64 four for three.
+                Sink entry(out_, 8 * raw.size() + 6 * (dosName_.size() + error.size()) + 256);
+                entry.append(files == 0 ? QByteArrayView("\n{") : QByteArrayView(",\n{"));
+                AppendJsonName(entry, "name", raw);
+                entry.append(",\"dos_name\":");
+                AppendJsonString(entry, dosName_);
+                entry.append(",\"size\":");
+                if (HasSize(facts)) {
+                    AppendNumber(entry, facts.size);
+                    bytes = AddHeld(bytes, facts.size);
+                } else {
+                    entry.append("null");
+                }
+                entry.append(",\"modified\":");
+                if (facts.hasTime) {
+                    entry.append('"');
+                    AppendIsoTime(entry, facts);
+                    entry.append('"');
+                } else {
+                    entry.append("null");
+                }
+                if (!error.isEmpty()) {
+                    entry.append(",\"error\":");
+                    AppendJsonString(entry, error);
+                }
+                entry.append(",\"attributes\":\"");
+                AppendLetters(entry, facts.attributes);
+                entry.append(IsFolder(facts) ? QByteArrayView("\",\"folder\":true}")
+                                             : QByteArrayView("\",\"folder\":false}"));
             }
-            out_.append(",\"modified\":");
-            LocalDateTime local;
-            if (facts.statusError == 0 && FileTimeToDate(facts.lastWriteTime, local)) {
-                out_.append('"');
-                AppendIsoTime(out_, local);
-                out_.append('"');
-            } else {
-                out_.append("null");
-            }
-            if (facts.statusError != 0) {
-                out_.append(",\"error\":");
-                AppendJsonString(out_, EnglishErrorText(facts.statusError).toUtf8());
-            }
-            out_.append(",\"attributes\":\"");
-            AppendLetters(out_, facts.attributes);
-            out_.append(IsFolder(facts) ? "\",\"folder\":true}" : "\",\"folder\":false}");
             ++files;
             written();
         });
@@ -406,7 +465,7 @@ public:
 private:
     void startFolder()
     {
-        out_.append(folders_++ == 0 ? "\n{" : ",\n{");
+        out_.append(folders_++ == 0 ? QByteArrayView("\n{") : QByteArrayView(",\n{"));
         if (relative_.isEmpty())
             out_.append("\"path\":\".\"");
         else
@@ -416,7 +475,7 @@ private:
 
     void endFolder(qint64 files, qint64 bytes, int error)
     {
-        out_.append(files == 0 ? "]" : "\n]");
+        out_.append(files == 0 ? QByteArrayView("]") : QByteArrayView("\n]"));
         out_.append(",\"files\":");
         AppendNumber(out_, files);
         out_.append(",\"bytes\":");
