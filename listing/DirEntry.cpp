@@ -234,6 +234,18 @@ const DirEntry EntryTable::at(size_t i) const
     return (*this)[i];
 }
 
+EntryFactTable::EntryFactTable(const EntryFactTable &other) : keep(other.keep)
+{
+    for (size_t i = 0; i < other.size(); ++i)
+        append(other[i], other.rawName(i));
+}
+
+EntryFactTable &EntryFactTable::operator=(const EntryFactTable &other)
+{
+    if (this != &other) *this = EntryFactTable(other);
+    return *this;
+}
+
 void EntryFactTable::clear()
 {
     // One block of each stays for the next folder of a walk.

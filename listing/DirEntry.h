@@ -165,8 +165,9 @@ public:
     bool keep = false;
 
     EntryFactTable() = default;
-    EntryFactTable(const EntryFactTable &) = delete;
-    EntryFactTable &operator=(const EntryFactTable &) = delete;
+    // A copy holds names of its own.
+    EntryFactTable(const EntryFactTable &other);
+    EntryFactTable &operator=(const EntryFactTable &other);
     EntryFactTable(EntryFactTable &&) noexcept = default;
     EntryFactTable &operator=(EntryFactTable &&) noexcept = default;
 
