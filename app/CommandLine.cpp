@@ -26,6 +26,7 @@ struct Options {
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("FILE")};
     QCommandLineOption print{{QStringLiteral("p"), QStringLiteral("print")}};
     QCommandLineOption printer{QStringLiteral("printer"), {}, QStringLiteral("QUEUE")};
+    QCommandLineOption format{QStringLiteral("format"), {}, QStringLiteral("FORMAT")};
     QCommandLineOption filter{{QStringLiteral("f"), QStringLiteral("filter")}, {}, QStringLiteral("PATTERN")};
     QCommandLineOption noFolders{QStringLiteral("no-folders")};
     QCommandLineOption noHidden{QStringLiteral("no-hidden")};
@@ -43,7 +44,7 @@ struct Options {
 
     QList<QCommandLineOption> all() const
     {
-        return {output,    print,         printer, filter,     noFolders, noHidden,
+        return {output,    print,         printer, format, filter,     noFolders, noHidden,
                 recursive, depth,         oneFileSystem, order, ascending, descending,
                 columns,   margins,       font,    help,       version};
     }
@@ -211,6 +212,20 @@ ParsedCommandLine ParseCommandLine(const QStringList &arguments)
             problems << QStringLiteral("The printer queue name is empty.");
     }
 
+    if (parser.isSet(o.format)) {
+        const QString word = parser.value(o.format);
+        line.format = FormatOfWord(word);
+        if (!line.format)
+            problems << QStringLiteral("The format %1 is none of text, pdf, csv and json.")
+                            .arg(Quoted(word));
+        else if (line.mode != StartMode::OutputFile)
+            problems << QStringLiteral("--format applies only with --output: it says what the "
+                                       "file gets.");
+        else if (*line.format == ListingFormat::Pdf && line.outputFileName == u'-')
+            problems << QStringLiteral("A PDF is written to a file only: give its name "
+                                       "with --output.");
+    }
+
     if (parser.isSet(o.filter)) {
         line.filter = parser.value(o.filter);
         try {
@@ -257,7 +272,11 @@ QString CommandLineUsageText()
         "Without a window:\n"
         "  -o, --output=FILE       write the listing to FILE: a name ending in .pdf gives\n"
         "                          the printed page as a PDF file, any other the text\n"
-        "                          listing, - the text listing on standard output\n"
+        "                          listing, - the text listing on standard output;\n"
+        "                          .csv gives CSV and .json JSON (see --format)\n"
+        "      --format=FORMAT     what -o writes whatever the name: text, pdf, csv or\n"
+        "                          json; with -o - the way to CSV or JSON on standard\n"
+        "                          output\n"
         "  -p, --print             print the listing on the default printer\n"
         "      --printer=QUEUE     print it on the printer queue QUEUE instead\n"
         "\n"
@@ -286,6 +305,13 @@ QString CommandLineUsageText()
         "These options change the stored options for this run only; they are never saved.\n"
         "Exit status: 0 done or cancelled, 1 a failure reported, 2 a missing or invalid\n"
         "folder or a bad argument.\n");
+}
+
+ListingFormat CommandLine::outputFormat() const
+{
+    if (format) return *format;
+    if (outputFileName == u'-') return ListingFormat::Text;
+    return FormatOfName(outputFileName).value_or(ListingFormat::Text);
 }
 
 } // namespace tamsoret

@@ -2,6 +2,7 @@
 
 #include "listing/ReadDirectory.h"
 #include "options/ListOptions.h"
+#include "output/DataListing.h"
 #include "platform/ListingFont.h"
 
 #include <QString>
@@ -23,6 +24,8 @@ struct CommandLine {
     QString folder;
     QString outputFileName;  // "-" for standard output
     QString printerQueue;    // empty for the default printer
+    // What -o writes whatever its name: --format; otherwise the name's extension decides.
+    std::optional<ListingFormat> format;
     std::optional<QString> filter;
     bool noFolders = false;
     bool noHidden = false;
@@ -40,6 +43,9 @@ struct CommandLine {
 
     // The stored options and font with this run's changes.
     void applyTo(ListOptions &options, ListingFont &font) const;
+    // The format of the output: --format, else the one the name's extension names, else
+    // the text listing (always for standard output).
+    ListingFormat outputFormat() const;
     // The scan switches: the window's defaults less what was switched off.
     ScanSwitches switches() const { return {!noFolders, !noHidden}; }
 };

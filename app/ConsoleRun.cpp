@@ -87,7 +87,7 @@ private:
 bool NeedsFonts(const CommandLine &line)
 {
     return line.mode == StartMode::Print ||
-           (line.mode == StartMode::OutputFile && IsPdfFileName(line.outputFileName));
+           (line.mode == StartMode::OutputFile && line.outputFormat() == ListingFormat::Pdf);
 }
 
 int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *errors)
@@ -131,9 +131,9 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
         request.destination = ListingDestination::Printer;
     } else if (line.outputFileName == u'-') {
         request.destination = ListingDestination::StandardOutput;
+        request.format = line.outputFormat();
     } else {
-        request.outputFileName = line.outputFileName;
-        request.destination = FileDestination(request.outputFileName);
+        SetOutputFile(request, line.outputFileName, line.outputFormat());
         // A name that cannot be written is told at once, not after a long scan.
         try {
             CheckOutputTarget(request.outputFileName);

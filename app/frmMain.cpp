@@ -246,9 +246,9 @@ void frmMain::listingRun()
             running_ = false;
             return;
         }
-        state_.OutputFileName = CD.FileName;
-        request.outputFileName = state_.OutputFileName;
-        request.destination = FileDestination(request.outputFileName);
+        ListingFormat format = ListingFormat::Text;
+        state_.OutputFileName = SavedFileName(CD.FileName, CD.FilterPattern(), format);
+        SetOutputFile(request, state_.OutputFileName, format);
     }
 
     cmdBusy->show();

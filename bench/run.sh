@@ -4,12 +4,14 @@
 # of 10,000, 100,000 and 1,000,000 entries, in the same run and on the same folders; in
 # every locale asked for, and once more with the page cache dropped before every run.
 # Then the printed page saved as a PDF file, against the text listing of the same folder
-# and CUPS's texttopdf setting that text on pages. With --tree, a whole tree of 10,000
+# and CUPS's texttopdf setting that text on pages. Then the listing as CSV and as JSON
+# against the text listing of the same folder. With --tree, a whole tree of 10,000
 # folders of 100 entries each listed with -r against find, du -a, tree and ls -lR, warm
 # and (as root) cold, with each program's peak memory.
 #
 # Usage: bench/run.sh [--base DIR] [--build DIR] [--runs N] [--sizes "N N ..."]
-#                     [--lang "L L ..."] [--pdf-sizes "N N ..."] [--tree]
+#                     [--lang "L L ..."] [--pdf-sizes "N N ..."] [--data-sizes "N N ..."]
+#                     [--tree]
 #   --base   where the test folders are made, or found from an earlier run
 #            (/tmp/tamsoret-bench)
 #   --build  the build folder, configured as a Release build (build-bench)
@@ -19,6 +21,7 @@
 #            (C.UTF-8); the cold-cache and PDF rows are timed in the first
 #   --pdf-sizes  entries per test folder of the PDF rows ("10000 100000"); "" leaves them out
 #   --tree   add the tree rows (--sizes "" --pdf-sizes "" --tree times the tree alone)
+#   --data-sizes entries per test folder of the CSV and JSON rows ("100000"); "" leaves them out
 # The cold-cache rows need root, to drop the page cache; without it they are left out.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,6 +30,7 @@ build=$here/build-bench
 runs=5
 sizes="10000 100000 1000000"
 pdf_sizes="10000 100000"
+data_sizes="100000"
 langs=C.UTF-8
 tree_rows=0
 while (($#)); do
@@ -38,7 +42,8 @@ while (($#)); do
     --lang) langs=$2; shift 2 ;;
     --pdf-sizes) pdf_sizes=$2; shift 2 ;;
     --tree) tree_rows=1; shift ;;
-    *) sed -n '2,23p' "$0" >&2; exit 2 ;;
+    --data-sizes) data_sizes=$2; shift 2 ;;
+    *) sed -n '2,25p' "$0" >&2; exit 2 ;;
     esac
 done
 read -ra langs <<<"$langs"
@@ -61,7 +66,7 @@ mkdir -p "$base/out" "$base/settings"
 # started at the same time (from other checkouts too) wait for the one making it.
 exec 9>"$base/.lock"
 flock 9
-for n in $(printf '%s\n' $sizes $pdf_sizes | sort -nu); do
+for n in $(printf '%s\n' $sizes $pdf_sizes $data_sizes | sort -nu); do
     folder=$base/e$n
     if [[ ! -e $base/e$n.complete ]]; then
         echo "making $folder ..." >&2
@@ -232,6 +237,29 @@ for n in $pdf_sizes; do
     printf '%-10s %10s %10s %10s %10s\n' "texttopdf" "$(ms "$texttopdf_ns")" "" \
         "$(pdfinfo "$out/texttopdf.pdf" | awk '$1 == "Pages:" { print $2 }')" \
         "$(($(stat -c %s "$out/texttopdf.pdf") / 1024))"
+done
+
+# The listing as data, name order, in the first locale: CSV and JSON against the text
+# listing of the same run, the three taking turns.
+for n in $data_sizes; do
+    folder=$base/e$n
+    rm -f "$results"/*
+    time_programs warm \
+        "$(bench_job bench_name name "$folder")" \
+        "bench_csv:\"$bench\" --settings \"$base/settings/name.conf\" \"$folder\" \"$out/listing.csv\"" \
+        "bench_json:\"$bench\" --settings \"$base/settings/name.conf\" \"$folder\" \"$out/listing.json\""
+    text_ns=$(median <"$results/bench_name")
+    echo
+    echo "== CSV and JSON, $lang, name order, $n entries, load $(cut -d' ' -f1 /proc/loadavg)"
+    printf '%-10s %10s %10s %10s %10s %10s\n' "" total write "file KiB" "peak KiB" "/text"
+    for kind in name csv json; do
+        case $kind in name) file=listing-name.txt ;; *) file=listing.$kind ;; esac
+        kind_ns=$(median <"$results/bench_$kind")
+        printf '%-10s %10s %10s %10s %10s %10s\n' "${kind/name/text}" "$(ms "$kind_ns")" \
+            "$(stage "bench_$kind" write)" "$(($(stat -c %s "$out/$file") / 1024))" \
+            "$(awk '$1 == "peak" { print $2 }' "$results/bench_$kind.report" | sort -n | tail -1)" \
+            "$(ratio "$kind_ns" "$text_ns")"
+    done
 done
 
 # Reading the folder from the disk: the same programs, name order, in the first locale.

@@ -189,9 +189,10 @@ int main(int argc, char *argv[])
         request.switches = args.switches;
         request.options = options;
         request.font = font;
-        request.outputFileName = args.output;
-        request.destination =
-            args.pdf ? ListingDestination::PdfFile : FileDestination(args.output);
+        // A name ending in .csv or .json times the listing as data.
+        SetOutputFile(request, args.output,
+                      args.pdf ? ListingFormat::Pdf
+                               : FormatOfName(args.output).value_or(ListingFormat::Text));
         QtPrinterProvider printers;
         const ListingEnvironment environment{printers, locale, collation};
 

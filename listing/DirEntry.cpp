@@ -234,4 +234,45 @@ const DirEntry EntryTable::at(size_t i) const
     return (*this)[i];
 }
 
+EntryFactTable::EntryFactTable(const EntryFactTable &other) : keep(other.keep)
+{
+    for (size_t i = 0; i < other.size(); ++i)
+        append(other[i], other.rawName(i));
+}
+
+EntryFactTable &EntryFactTable::operator=(const EntryFactTable &other)
+{
+    if (this != &other) *this = EntryFactTable(other);
+    return *this;
+}
+
+void EntryFactTable::clear()
+{
+    // One block of each stays for the next folder of a walk.
+    factBlocks_.resize(std::min<size_t>(factBlocks_.size(), 1));
+    nameBlocks_.clear();
+    nameBlockSize_ = nameUsed_ = 0;
+    size_ = 0;
+}
+
+void EntryFactTable::append(EntryFacts facts, QByteArrayView rawName)
+{
+    const size_t length = size_t(rawName.size());
+    if (nameBlocks_.empty() || length > nameBlockSize_ - nameUsed_) {
+        const size_t room = std::max(NameBlockBytes, length);
+        nameBlocks_.push_back(std::make_unique_for_overwrite<char[]>(room));
+        nameBlockSize_ = room;
+        nameUsed_ = 0;
+    }
+    if (size_ / FactsPerBlock == factBlocks_.size())
+        factBlocks_.push_back(std::make_unique_for_overwrite<EntryFacts[]>(FactsPerBlock));
+    char *name = nameBlocks_.back().get() + nameUsed_;
+    std::memcpy(name, rawName.data(), length);
+    nameUsed_ += length;
+    facts.name = name;
+    facts.nameLength = quint32(length);
+    factBlocks_[size_ / FactsPerBlock][size_ % FactsPerBlock] = facts;
+    ++size_;
+}
+
 } // namespace tamsoret

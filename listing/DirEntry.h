@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iterator>
@@ -136,6 +138,66 @@ private:
     std::vector<std::uint64_t> positions_;
 };
 
+// What the data formats (CSV, JSON) write beside the page's texts, kept only while one is
+// asked for, so that the text listing pays nothing for it: the name's bytes as stored (the
+// page's name is cleaned and re-cased), and the numbers the texts were made from.
+struct EntryFacts
+{
+    qint64 size = 0;
+    quint32 attributes = 0;
+    int statusError = 0; // the system's error number when the status could not be read
+    // The local modification time as the date column has it, with the offset from UTC in
+    // force then; hasTime is false where the status or the time could not be read.
+    qint32 utcOffset = 0;
+    qint16 year = 0;
+    quint8 month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    bool hasTime = false;
+    quint32 nameLength = 0;
+    const char *name = nullptr; // in the table's own blocks
+};
+
+// The facts of the entries in scan order, one for each entry of the table beside them. They
+// lie in blocks that are never moved, so that growing costs no copy.
+class EntryFactTable
+{
+public:
+    // Whether AddEntry keeps facts; clear() leaves it as it is.
+    bool keep = false;
+
+    EntryFactTable() = default;
+    // A copy holds names of its own.
+    EntryFactTable(const EntryFactTable &other);
+    EntryFactTable &operator=(const EntryFactTable &other);
+    EntryFactTable(EntryFactTable &&) noexcept = default;
+    EntryFactTable &operator=(EntryFactTable &&) noexcept = default;
+
+    size_t size() const { return size_; }
+    void clear();
+    // Leaves the first count entries (their names' room is not given back until clear()).
+    void truncate(size_t count) { size_ = std::min(size_, count); }
+    // Throws std::bad_alloc when the table cannot grow, and is then unchanged.
+    void append(EntryFacts facts, QByteArrayView rawName);
+    const EntryFacts &operator[](size_t i) const { return factBlocks_[i / FactsPerBlock][i % FactsPerBlock]; }
+    QByteArrayView rawName(size_t i) const
+    {
+        const EntryFacts &facts = (*this)[i];
+        return QByteArrayView(facts.name, qsizetype(facts.nameLength));
+    }
+    // Readers in the sorted order ask for an entry's facts ahead, and for its name's bytes
+    // once its facts have come, as for the texts of EntryTable.
+    void prefetch(size_t i) const { __builtin_prefetch(&(*this)[i]); }
+    void prefetchName(size_t i) const { __builtin_prefetch((*this)[i].name); }
+
+private:
+    static constexpr size_t FactsPerBlock = 16384;
+    static constexpr size_t NameBlockBytes = size_t(1) << 20;
+    std::vector<std::unique_ptr<EntryFacts[]>> factBlocks_;
+    std::vector<std::unique_ptr<char[]>> nameBlocks_;
+    size_t size_ = 0;
+    size_t nameBlockSize_ = 0; // of the last name block
+    size_t nameUsed_ = 0;      // of it
+};
+
 // Stored entries whose status could not be read: listed with their name only.
 struct UnreadEntries
 {
@@ -156,6 +218,7 @@ struct ListingData
     qint64 TotalBytes = 0;
     QString SummaryText;
     UnreadEntries Unread;
+    EntryFactTable Facts;
 };
 
 } // namespace tamsoret

@@ -292,9 +292,28 @@ void AddEntry(const FindRecord &record, qint32 n, ListingData &data, qint16 orde
     }
 
     try {
+        if (data.Facts.keep) {
+            data.Facts.truncate(size_t(n)); // entry n replaces what stood there
+            EntryFacts facts;
+            facts.size = record.size;
+            facts.attributes = record.attributes;
+            facts.statusError = record.statusError;
+            if (hasDate) {
+                facts.hasTime = true;
+                facts.utcOffset = local.utcOffset;
+                facts.year = qint16(local.year);
+                facts.month = quint8(local.month);
+                facts.day = quint8(local.day);
+                facts.hour = quint8(local.hour);
+                facts.minute = quint8(local.minute);
+                facts.second = quint8(local.second);
+            }
+            data.Facts.append(facts, record.rawName);
+        }
         data.Entries.append(View(name), View(dosName), View(sortKey), View(sizeText),
                             View(dateText), View(attrText));
     } catch (const std::bad_alloc &) {
+        if (data.Facts.size() > size_t(n)) data.Facts.truncate(size_t(n));
         data.EntryOrder.resize(size_t(n));
         throw TooManyFiles();
     }

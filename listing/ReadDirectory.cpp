@@ -18,6 +18,7 @@ void Clear(ListingData &data)
     data.Entries.clear();
     data.EntryOrder.clear();
     data.Unread = {};
+    data.Facts.clear();
 }
 
 } // namespace

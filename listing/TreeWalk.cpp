@@ -23,6 +23,7 @@ struct Level
     FolderId id;
     QByteArray name;          // in its parent, for finding it again from above
     qsizetype pathLength = 0; // of its shown path
+    qsizetype relativeLength = 0; // of its path relative to the listed folder
     std::vector<QByteArray> subfolders; // in walk order
     size_t next = 0;
 };
@@ -62,6 +63,7 @@ private:
     TreeWalkResult result_;
     std::vector<Level> chain_;
     QString path_; // the shown path of the folder at the chain's end
+    QByteArray relative_; // its path relative to the listed folder, as bytes
     ListingData data_;
     Subfolders subfolders_;
     int open_ = 0;
@@ -81,6 +83,7 @@ TreeWalkResult Walk::run(const ListedFolder &top, const QString &shownPath)
     path_ = shownPath;
     first.pathLength = path_.size();
     chain_.push_back(std::move(first));
+    data_.Facts.keep = visitor_.wantsFacts();
     open_ = 1;
     visit(chain_.back(), 0);
     while (!chain_.empty()) {
@@ -102,6 +105,7 @@ void Walk::visit(Level &level, int depth)
     const int error = ReadFolder(level.folder, pattern_, switches_, data_, count, orderBy_,
                                  locale_, workers_, nullptr, deeper ? &subfolders_ : nullptr);
     if (foldersRead_) foldersRead_->fetch_add(1, std::memory_order_relaxed);
+    visitor_.folderStarts(relative_);
     if (error != 0) {
         visitor_.folderUnreadable(path_, error);
         result_.unreadable.add(path_, error);
@@ -110,7 +114,10 @@ void Walk::visit(Level &level, int depth)
     sort_(data_, count);
     // A folder none of whose entries is listed has nothing to show; the listed one always
     // has its section, if only to say that nothing in it matched.
-    if (count > 0 || depth == 0) visitor_.folderRead(path_, data_, count);
+    if (count > 0 || depth == 0)
+        visitor_.folderRead(path_, data_, count);
+    else
+        visitor_.folderWithoutEntries();
     for (const auto &[name, entryError] : data_.Unread.first)
         result_.unreadEntries.add(path_.endsWith(u'/') ? path_ + name : path_ + u'/' + name,
                                   entryError);
@@ -139,6 +146,7 @@ bool Walk::descend(Level &parent)
     }
     if (!reach(chain_.size() - 1)) return false;
     const QString path = ChildPath(path_, name);
+    const QByteArray relative = relative_.isEmpty() ? name : relative_ + '/' + name;
     int error = 0;
     ListedFolder child = chain_.back().folder.openSubfolder(name, error);
     if (!child.isValid()) {
@@ -146,6 +154,7 @@ bool Walk::descend(Level &parent)
         if (error == ENOTDIR) return false;
         ++result_.foldersWalked;
         if (foldersRead_) foldersRead_->fetch_add(1, std::memory_order_relaxed);
+        visitor_.folderStarts(relative);
         visitor_.folderUnreadable(path, error);
         result_.unreadable.add(path, error);
         return false;
@@ -164,6 +173,8 @@ bool Walk::descend(Level &parent)
     level.name = name;
     path_ = path;
     level.pathLength = path_.size();
+    relative_ = relative;
+    level.relativeLength = relative_.size();
     chain_.push_back(std::move(level));
     ++open_;
     letGoOfAncestors();
@@ -189,6 +200,7 @@ void Walk::ascend()
     chain_.pop_back();
     if (chain_.empty()) return;
     path_.truncate(chain_.back().pathLength);
+    relative_.truncate(chain_.back().relativeLength);
     Level &parent = chain_.back();
     if (parent.folder.isValid()) return;
     // Back up through "..", so that a chain deeper than any path the system takes is

@@ -32,6 +32,13 @@ public:
     virtual void folderRead(const QString &shownPath, const ListingData &data, qint32 count) = 0;
     // A folder that could not be opened or read, with the system's error number.
     virtual void folderUnreadable(const QString &shownPath, int error) = 0;
+    // Before each folder's news: its path relative to the listed folder, as the names'
+    // bytes joined by "/" (empty for the listed folder itself).
+    virtual void folderStarts(const QByteArray &relativePath) { (void)relativePath; }
+    // A folder read whole none of whose entries is listed (it has no section).
+    virtual void folderWithoutEntries() {}
+    // Whether the folders' data should keep the entries' facts (names' bytes and numbers).
+    virtual bool wantsFacts() const { return false; }
 };
 
 // The first few of some kind of trouble on the way, with their number.

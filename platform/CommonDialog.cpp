@@ -14,7 +14,9 @@ namespace tamsoret {
 QString SaveFilter()
 {
     return QCoreApplication::translate("CommonDialog", "Text files") + QStringLiteral("|*.txt|") +
-           QCoreApplication::translate("CommonDialog", "PDF files") + QStringLiteral("|*.pdf");
+           QCoreApplication::translate("CommonDialog", "PDF files") + QStringLiteral("|*.pdf|") +
+           QCoreApplication::translate("CommonDialog", "CSV files") + QStringLiteral("|*.csv|") +
+           QCoreApplication::translate("CommonDialog", "JSON files") + QStringLiteral("|*.json");
 }
 
 QString QtNameFilter(const QString &filter)
@@ -28,7 +30,7 @@ QString QtNameFilter(const QString &filter)
 }
 
 std::optional<QString> QtDialogService::saveFileName(QWidget *owner, const QString &initialFolder,
-                                                     const QString &filter)
+                                                     const QString &filter, int &typeIndex)
 {
     // The folder is given at construction: a dialog made without one starts by reading the
     // current folder, the listed one, which for a folder of many files takes seconds.
@@ -36,10 +38,13 @@ std::optional<QString> QtDialogService::saveFileName(QWidget *owner, const QStri
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setNameFilter(QtNameFilter(filter));
+    const QStringList types = QtNameFilter(filter).split(QStringLiteral(";;"));
+    dialog.setNameFilters(types);
+    if (typeIndex >= 0 && typeIndex < types.size()) dialog.selectNameFilter(types[typeIndex]);
     dialog.setDefaultSuffix(QString());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    typeIndex = int(types.indexOf(dialog.selectedNameFilter()));
     return QDir::cleanPath(dialog.selectedFiles().constFirst());
 }
 
@@ -60,11 +65,20 @@ std::optional<ListingFont> QtDialogService::chooseFont(QWidget *owner, const Lis
 
 bool CommonDialog::ShowSave(QWidget *owner)
 {
-    const auto chosen = dialogs_.saveFileName(owner, InitDir, Filter);
+    int typeIndex = FilterIndex;
+    const auto chosen = dialogs_.saveFileName(owner, InitDir, Filter, typeIndex);
     if (!chosen)
         return false;
     FileName = *chosen;
+    FilterIndex = typeIndex;
     return true;
+}
+
+QString CommonDialog::FilterPattern() const
+{
+    const QStringList parts = Filter.split(u'|');
+    const qsizetype at = 2 * qsizetype(FilterIndex) + 1;
+    return FilterIndex >= 0 && at < parts.size() ? parts[at] : QString();
 }
 
 QString ResolvedFamily(const QString &name)

@@ -16,9 +16,10 @@ class DialogService
 public:
     virtual ~DialogService() = default;
     // The chosen file's full path, or nothing when cancelled. No overwrite question and no
-    // default suffix: a name typed without extension is used as typed.
+    // default suffix (a native dialog may ignore one): the caller reads the chosen file
+    // type, which typeIndex (counting the filter's types from 0) preselects and receives.
     virtual std::optional<QString> saveFileName(QWidget *owner, const QString &initialFolder,
-                                                const QString &filter) = 0;
+                                                const QString &filter, int &typeIndex) = 0;
     // The chosen font, or nothing when cancelled. The dialog starts on `start`, whose name is
     // an installed family.
     virtual std::optional<ListingFont> chooseFont(QWidget *owner, const ListingFont &start) = 0;
@@ -28,7 +29,7 @@ class QtDialogService : public DialogService
 {
 public:
     std::optional<QString> saveFileName(QWidget *owner, const QString &initialFolder,
-                                        const QString &filter) override;
+                                        const QString &filter, int &typeIndex) override;
     std::optional<ListingFont> chooseFont(QWidget *owner, const ListingFont &start) override;
 };
 
@@ -45,11 +46,14 @@ public:
 
     QString InitDir;                            // initial folder of the save dialog
     QString FileName;                           // the file chosen in the last save dialog
-    QString Filter = SaveFilter();              // "Text files|*.txt|PDF files|*.pdf"
+    QString Filter = SaveFilter();              // "Text files|*.txt|PDF files|*.pdf|CSV ...|JSON ..."
+    int FilterIndex = 0;                        // the file type chosen in the last one
     ListingFont Font;                           // the listing font
 
-    // False when the user cancels; FileName is then unchanged.
+    // False when the user cancels; FileName and FilterIndex are then unchanged.
     bool ShowSave(QWidget *owner);
+    // The pattern of the chosen file type ("*.pdf").
+    QString FilterPattern() const;
     // False when the user cancels; Font is then unchanged.
     bool ShowFont(QWidget *owner);
 

@@ -16,6 +16,7 @@ LocalDateTime FromTm(const std::tm &tm)
     out.minute = tm.tm_min;
     out.second = tm.tm_sec;
     out.dayOfWeek = tm.tm_wday;
+    out.utcOffset = int(tm.tm_gmtoff);
     return out;
 }
 

@@ -13,6 +13,7 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
     int dayOfWeek = 0; // 0 = Sunday .. 6 = Saturday
+    int utcOffset = 0; // seconds east of UTC in force at that moment
 };
 
 // Converts a UTC time (seconds since the epoch) to local time with the time-zone offset

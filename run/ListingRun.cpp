@@ -1,15 +1,18 @@
 #include "run/ListingRun.h"
 
 #include "listing/EntryFields.h"
+#include "listing/DriveTexts.h"
 #include "output/PaintedPageSurface.h"
 #include "output/PrintListing.h"
 #include "output/TreeListing.h"
 #include "output/WriteListing.h"
+#include "platform/DriveInfo.h"
 #include "platform/Failure.h"
 #include "platform/PdfFileDevice.h"
 #include "sort/SortEntries.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace tamsoret {
 
@@ -38,7 +41,72 @@ ListingDestination FileDestination(const QString &fileName)
     return IsPdfFileName(fileName) ? ListingDestination::PdfFile : ListingDestination::TextFile;
 }
 
+void SetOutputFile(ListingRequest &request, const QString &fileName, ListingFormat format)
+{
+    request.outputFileName = fileName;
+    request.format = format;
+    request.destination =
+        format == ListingFormat::Pdf ? ListingDestination::PdfFile : ListingDestination::TextFile;
+}
+
+QString SavedFileName(const QString &fileName, const QString &typePattern, ListingFormat &format)
+{
+    if (const std::optional<ListingFormat> named = FormatOfName(fileName)) {
+        format = *named;
+        return fileName;
+    }
+    format = FormatOfName(typePattern).value_or(ListingFormat::Text);
+    const QString base = fileName.mid(fileName.lastIndexOf(u'/') + 1);
+    // A name of dots alone ("..") or one beginning with its only dot has no extension either.
+    if (base.lastIndexOf(u'.') > 0) return fileName;
+    // What exists under the name as chosen (a file picked in the dialog, a named pipe, a
+    // device) is what the listing is meant for, not a new file beside it.
+    const QFileInfo entry(fileName);
+    if (entry.exists() || entry.isSymLink()) return fileName;
+    return fileName + FormatExtension(format);
+}
+
 namespace {
+
+bool IsData(const ListingRequest &request)
+{
+    return request.destination != ListingDestination::Printer &&
+           request.destination != ListingDestination::PdfFile &&
+           (request.format == ListingFormat::Csv || request.format == ListingFormat::Json);
+}
+
+DataListingHead DataHead(const ListedFolder &folder)
+{
+    DataListingHead head;
+    head.folderPath = folder.pathBytes();
+    head.label = VolumeLabel(folder);
+    head.made = CurrentLocalTime();
+    DiskSpace(folder, head.freeBytes, head.totalBytes);
+    return head;
+}
+
+// Writes the listing as data where the request sends it; visit hands the writer its
+// folders, between the head and the totals.
+qint64 WriteData(const ListingRequest &request, bool tree,
+                 const std::function<void(DataListingWriter &)> &visit)
+{
+    const DataListingHead head = DataHead(request.folder);
+    qint64 files = 0;
+    const auto produce = [&](QByteArray &chunk, const std::function<void()> &flush) {
+        const std::unique_ptr<DataListingWriter> writer =
+            request.format == ListingFormat::Csv ? CsvListing(chunk, flush, request.options, tree)
+                                                 : JsonListing(chunk, flush);
+        writer->begin(head);
+        visit(*writer);
+        writer->end();
+        files = writer->files();
+    };
+    if (request.destination == ListingDestination::StandardOutput)
+        WriteListingStream(produce);
+    else
+        WriteListingFile(request.outputFileName, produce);
+    return files;
+}
 
 qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &environment,
                       const std::function<void(ListingStage)> &stage)
@@ -71,7 +139,14 @@ qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &e
         writer.finish();
         files = writer.files();
     };
-    switch (request.destination) {
+    if (IsData(request)) {
+        files = WriteData(request, true, [&](DataListingWriter &writer) {
+            walked = WalkTree(request.folder, sources.folderPath(), pattern, request.switches,
+                              options.OrderBy, environment.locale, request.limits, sort, writer,
+                              request.foldersRead);
+            stage(ListingStage::Writing);
+        });
+    } else switch (request.destination) {
     case ListingDestination::TextFile:
         WriteListingFile(request.outputFileName, text);
         break;
@@ -114,6 +189,7 @@ qint32 RunListing(const ListingRequest &request, const ListingEnvironment &envir
     if (request.tree) return RunTreeListing(request, environment, stage);
 
     stage(ListingStage::Reading);
+    data.Facts.keep = IsData(request);
     const qint32 count = ReadDirectory(request.folder, request.filter, request.switches, data,
                                        options.OrderBy, environment.locale, request.entriesRead);
 
@@ -122,7 +198,13 @@ qint32 RunListing(const ListingRequest &request, const ListingEnvironment &envir
 
     const ListingInput input{data, count, options, environment.locale,
                              ListingSources::system(request.folder, environment.locale)};
-    switch (request.destination) {
+    if (IsData(request)) {
+        stage(ListingStage::Writing);
+        WriteData(request, false, [&](DataListingWriter &writer) {
+            writer.folderStarts({});
+            writer.folderRead(input.sources.folderPath(), data, count);
+        });
+    } else switch (request.destination) {
     case ListingDestination::TextFile:
         stage(ListingStage::Writing);
         WriteListing(request.outputFileName, input);

@@ -4,6 +4,7 @@
 #include "listing/ReadDirectory.h"
 #include "listing/TreeWalk.h"
 #include "options/ListOptions.h"
+#include "output/DataListing.h"
 #include "platform/Collation.h"
 #include "platform/ListedFolder.h"
 #include "platform/ListingFont.h"
@@ -39,6 +40,9 @@ struct ListingRequest
     ListingFont font;
     ListingDestination destination = ListingDestination::Printer;
     QString outputFileName; // for the file destinations
+    // What a text file or standard output gets: the text listing, or the listing as data
+    // (CSV, JSON). The PDF and the printer go by the destination.
+    ListingFormat format = ListingFormat::Text;
     // When given, counts the entries read so far, for a progress display on another thread.
     std::atomic<qint64> *entriesRead = nullptr;
     // The whole tree below the folder, as far as the limits let the walk go: a section a
@@ -61,6 +65,15 @@ struct ListingEnvironment
 // The file destination a chosen name asks for: a name ending in ".pdf", in any case,
 // gives the printed page as a PDF file, any other the text listing.
 ListingDestination FileDestination(const QString &fileName);
+// Sends the listing to the file in the format given: the PDF destination for Pdf, the
+// file destination with that format for the others.
+void SetOutputFile(ListingRequest &request, const QString &fileName, ListingFormat format);
+// The name and format a save dialog's choice stands for: a name whose extension names a
+// format gets that format; any other gets the format of the chosen file type, whose
+// pattern is typePattern ("*.csv"), and a name without an extension gets that type's
+// extension too, unless something exists under the name as chosen. A type that names no
+// format gives the text listing.
+QString SavedFileName(const QString &fileName, const QString &typePattern, ListingFormat &format);
 
 // Reads the folder through the filter and switches, sorts what it stored and writes or
 // prints the listing, telling onStage as each stage begins, on the caller's thread. The

@@ -29,6 +29,7 @@ test_packages=(
   fonts-wqy-microhei fonts-tlwg-loma-ttf fonts-symbola
   xvfb xdotool x11-utils imagemagick librsvg2-bin
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  jq  # the data formats read back as a script would
   desktop-file-utils dpkg-dev file man-db lintian appstream
   ntfs-3g dosfstools fuse3 libfuse3-dev  # Windows volumes and a failing FUSE file system, for the scan's tests
   clang libclang-rt-14-dev

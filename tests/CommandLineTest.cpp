@@ -28,6 +28,24 @@ TEST(CommandLine, Should_TakeTheFolderAndTheMode)
     EXPECT_EQ(queue.printerQueue, "office");
 }
 
+TEST(CommandLine, Should_TakeTheFormatFromFormatElseFromTheExtension)
+{
+    const struct {
+        QStringList arguments;
+        ListingFormat format;
+    } rows[] = {
+        {{"-o", "x.CSV"}, ListingFormat::Csv},        {{"-o", "x.Json"}, ListingFormat::Json},
+        {{"-o", "x.csv.txt"}, ListingFormat::Text},   {{"-o", "x.lst"}, ListingFormat::Text},
+        {{"-o", "a.PDF"}, ListingFormat::Pdf},        {{"-o", "-"}, ListingFormat::Text},
+        {{"-o", "-", "--format=csv"}, ListingFormat::Csv},
+        {{"-o", "x.json", "--format=text"}, ListingFormat::Text},
+        {{"-o", "x.txt", "--format=pdf"}, ListingFormat::Pdf},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(Parse(row.arguments + QStringList{"."}).outputFormat(), row.format)
+            << row.arguments.join(u' ').toStdString();
+}
+
 TEST(CommandLine, Should_ChangeOnlyWhatIsGiven_When_Applied)
 {
     ListOptions options;

@@ -133,13 +133,16 @@ class FakeDialogs : public DialogService
 public:
     std::optional<QString> file;
     std::optional<ListingFont> font;
+    int chosenType = 0;
     int saveCalls = 0;
     int fontCalls = 0;
     ListingFont fontShownWith;
 
-    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &) override
+    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &,
+                                        int &typeIndex) override
     {
         ++saveCalls;
+        if (file) typeIndex = chosenType;
         return file;
     }
     std::optional<ListingFont> chooseFont(QWidget *, const ListingFont &current) override

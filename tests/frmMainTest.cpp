@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
@@ -49,11 +51,12 @@ class ScriptedDialogs : public DialogService
 {
 public:
     std::optional<QString> saveFileName(QWidget *, const QString &initialFolder,
-                                        const QString &filter) override
+                                        const QString &filter, int &typeIndex) override
     {
         ++saveCalls;
         lastInitialFolder = initialFolder;
         lastFilter = filter;
+        if (answer) typeIndex = chosenType;
         if (duringSave)
             duringSave();
         return answer;
@@ -63,6 +66,7 @@ public:
         return std::nullopt;
     }
     std::optional<QString> answer;
+    int chosenType = 0;
     std::function<void()> duringSave;
     int saveCalls = 0;
     QString lastInitialFolder;
@@ -325,13 +329,15 @@ TEST_F(MainWindowTest, AFileRunShowsEachStageAndWritesTheListing)
     QTest::keyClick(window->txtFilter, Qt::Key_Return);
 
     EXPECT_EQ(dialogs.saveCalls, 1);
-    EXPECT_EQ(dialogs.lastFilter, "Text files|*.txt|PDF files|*.pdf");
+    EXPECT_EQ(dialogs.lastFilter,
+              "Text files|*.txt|PDF files|*.pdf|CSV files|*.csv|JSON files|*.json");
     EXPECT_EQ(recordedCaptions(), QStringList({"Reading ...", "Sorting ...", "Writing ..."}));
     ASSERT_EQ(ended.size(), 1);
     EXPECT_EQ(ended[0][0].toInt(), 0);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(state.OutputFileName, out);
-    const QByteArray text = test::ReadAll(out); // written under exactly the name typed
+    // A name typed without an extension gets the chosen type's, the text file's here.
+    EXPECT_EQ(state.OutputFileName, out + ".txt");
+    const QByteArray text = test::ReadAll(out + ".txt");
     EXPECT_TRUE(text.startsWith("Tamsoret - "));
     EXPECT_TRUE(text.contains("4 file(s), 300 b \r\n")); // ".." and the three files
     // The listed folder is held, not entered: the process stays where it started.
@@ -378,6 +384,49 @@ TEST_F(MainWindowTest, SubfoldersListsTheTree_CountingItsFoldersWhileReading_And
     EXPECT_TRUE(written.contains("Directory of " + QFile::encodeName(folder.filePath("Sub/Deeper"))));
     EXPECT_TRUE(written.contains("Total of 3 folder(s): "));
     EXPECT_TRUE(store.values.isEmpty()) << store.values.keys().join(u' ').toStdString();
+}
+
+TEST_F(MainWindowTest, TheSaveDialogsFileTypeOrTheTypedExtensionChoosesTheFormat)
+{
+    enum Kind { Text, Pdf, Csv, Json };
+    const struct {
+        const char *typed;
+        int type; // as chosen in the dialog: text, PDF, CSV, JSON
+        const char *written;
+        Kind kind;
+    } rows[] = {
+        {"list", 2, "list.csv", Csv},
+        {"list", 3, "list.json", Json},
+        {"list", 1, "list.pdf", Pdf},
+        {"typed.json", 0, "typed.json", Json}, // the typed extension wins over the type
+        {"typed.CSV", 1, "typed.CSV", Csv},
+        {"other.lst", 1, "other.lst", Pdf}, // an extension naming no format keeps the type's
+        {"existing", 3, "existing", Json},  // a file chosen as it is gets no extension
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.written);
+        window = std::make_unique<frmMain>(state, services);
+        captions = std::make_unique<QSignalSpy>(window.get(), &frmMain::busyCaptionChanged);
+        ASSERT_TRUE(load());
+        window->chkFile->setChecked(true);
+        QDir(outputs.path()).removeRecursively();
+        QDir().mkpath(outputs.path());
+        if (QByteArray(row.typed) == "existing") test::MakeFile(outputs.filePath(row.typed), 3);
+        dialogs.answer = outputs.filePath(row.typed);
+        dialogs.chosenType = row.type;
+        window->cmdOK->click();
+        ASSERT_EQ(window->exitCode(), 0);
+        EXPECT_EQ(QDir(outputs.path()).entryList(QDir::Files), QStringList({row.written}));
+        const QByteArray written = test::ReadAll(outputs.filePath(row.written));
+        QJsonParseError error;
+        const QJsonDocument json = QJsonDocument::fromJson(written, &error);
+        EXPECT_EQ(error.error == QJsonParseError::NoError && json.isObject(), row.kind == Json);
+        EXPECT_EQ(written.startsWith("%PDF-"), row.kind == Pdf);
+        // The column titles, after the UTF-8 mark.
+        EXPECT_EQ(written.left(written.indexOf("\r\n")) ==
+                      "\xEF\xBB\xBFName,MS-DOS Name,Size,Modified,Attributes",
+                  row.kind == Csv);
+    }
 }
 
 TEST_F(MainWindowTest, SortingIsShownAlsoForNoneOrOneEntry)

@@ -15,6 +15,10 @@ _tamsoret()
             COMPREPLY=($(compgen -W "$(lpstat -e 2>/dev/null)" -- "$cur"))
             return
             ;;
+        --format)
+            COMPREPLY=($(compgen -W 'text pdf csv json' -- "$cur"))
+            return
+            ;;
         --order)
             COMPREPLY=($(compgen -W 'name dos-name size date' -- "$cur"))
             return
@@ -34,7 +38,7 @@ _tamsoret()
     $split && return
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--output= --print --printer= --filter= --no-folders
+        COMPREPLY=($(compgen -W '--output= --format= --print --printer= --filter= --no-folders
             --no-hidden --recursive --depth= --one-file-system --order= --ascending --descending --columns= --margins= --font=
             --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace

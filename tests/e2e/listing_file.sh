@@ -52,10 +52,11 @@ expected() {
 
 # listing NAME LOCALE LANGUAGE DIALOG-TITLE SAVE-KEY DATE-SEP GROUP-SEP TO-FILE-KEY: one run,
 # the window's "To file" ticked by its access key in the window's language; the file is
-# left as $E2E_TMP/out/NAME (no extension: used exactly as typed).
+# typed as $E2E_TMP/out/NAME and left as NAME.txt: a name without an extension gets the one
+# of the file type the dialog shows first, the text file's.
 listing() {
-  local name=$1 output="$E2E_TMP/out/$1"
-  E2E_SAVE_KEY=$5 E2E_TO_FILE_KEY=$8 e2e_save_listing "$name" "$program" "$folder" "$output" env LANGUAGE="$3" LC_ALL="$2"
+  local name=$1 output="$E2E_TMP/out/$1.txt"
+  E2E_SAVE_KEY=$5 E2E_TO_FILE_KEY=$8 e2e_save_listing "$name" "$program" "$folder" "$E2E_TMP/out/$1" env LANGUAGE="$3" LC_ALL="$2"
   [ "$E2E_SAVE_TITLE" = "$4" ] || e2e_fail "$name: the save dialog is titled \"$E2E_SAVE_TITLE\", not \"$4\""
   e2e_wait_exit "$E2E_PID" 30 ||
     e2e_fail "$name: the dialog's Save button did not answer $5: is it labelled in another language?"
@@ -84,6 +85,6 @@ listing de_en  de_DE.UTF-8  en        "Save As"          alt+s .    .     alt+t
 
 # The German dialog and Qt's English one write the same bytes, clock and free space apart.
 strip_clock() { sed $'1s/  [0-9][0-9]:[0-9][0-9]\r$//; $d' "$1"; }
-cmp <(strip_clock "$E2E_TMP/out/de") <(strip_clock "$E2E_TMP/out/de_en") ||
+cmp <(strip_clock "$E2E_TMP/out/de.txt") <(strip_clock "$E2E_TMP/out/de_en.txt") ||
   e2e_fail "the listing of the German dialog differs from that of the English one"
 e2e_pass
