@@ -230,16 +230,18 @@ bool Walk::reach(size_t index)
 QString TroubleParagraph(const TreeTrouble &trouble, const QString &one, const QString &many)
 {
     if (trouble.count == 0) return {};
-    QString text = (trouble.count == 1 ? one : many.arg(trouble.count)) + QStringLiteral(": ");
+    QString folders;
     for (size_t i = 0; i < trouble.first.size(); ++i) {
         const auto &[path, error] = trouble.first[i];
-        if (i > 0) text += QStringLiteral(", ");
-        text += path;
-        if (error != 0) text += QStringLiteral(" (") + qt_error_string(error) + u')';
+        if (i > 0) folders += QStringLiteral(", ");
+        folders += path;
+        if (error != 0) folders += QStringLiteral(" (") + qt_error_string(error) + u')';
     }
     const qint64 more = trouble.count - qint64(trouble.first.size());
-    if (more > 0) text += QCoreApplication::translate("TreeWalk", " and %1 more").arg(more);
-    return text + u'.';
+    if (more > 0) folders += QCoreApplication::translate("TreeWalk", " and %1 more").arg(more);
+    // The colon is spaced differently in some languages.
+    return QCoreApplication::translate("TreeWalk", "%1: %2.")
+        .arg(trouble.count == 1 ? one : many.arg(trouble.count), folders);
 }
 
 } // namespace

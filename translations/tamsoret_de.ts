@@ -477,6 +477,10 @@ fehlender oder ungültiger Ordner oder ein falsches Argument.
         <source>%1 entries are listed by their names only</source>
         <translation>%1 Einträge sind nur mit ihrem Namen aufgeführt</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WriteListing</name>

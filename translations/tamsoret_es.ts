@@ -478,6 +478,10 @@ falta o no es válida, o un argumento incorrecto.
         <source>%1 entries are listed by their names only</source>
         <translation>%1 elementos figuran en el listado solo con su nombre</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WriteListing</name>

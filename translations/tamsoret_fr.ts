@@ -480,6 +480,10 @@ non valide, ou un argument incorrect.
         <source>%1 entries are listed by their names only</source>
         <translation>%1&#xa0;éléments ne figurent dans la liste que par leur nom</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WriteListing</name>

@@ -479,6 +479,10 @@ ongeldige map of een verkeerd argument.
         <source>%1 entries are listed by their names only</source>
         <translation>%1 items staan alleen met hun naam in de lijst</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WriteListing</name>
