@@ -16,6 +16,7 @@
 #include <QLineEdit>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -134,6 +135,11 @@ int PrintToStandardOutput(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // The system's reasons in the complaints made before there is an application (which
+    // takes the whole locale then) come in the user's language, as the sentences around
+    // them do. The listing takes its reasons in the C locale whatever this says.
+    setlocale(LC_MESSAGES, "");
+    setlocale(LC_CTYPE, ""); // or the reasons' letters outside ASCII become "?"
     const bool outputClosed = HoldStandardDescriptors();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
