@@ -4,6 +4,7 @@
 #include "output/ListingColumns.h"
 #include "platform/Failure.h"
 #include "platform/FontFamilies.h"
+#include "platform/QtTranslations.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -21,6 +22,11 @@ const QStringList ColumnWords = {QStringLiteral("name"), QStringLiteral("dos-nam
                                  QStringLiteral("size"), QStringLiteral("date"),
                                  QStringLiteral("attributes")};
 const char *const MarginNames[3] = {"left", "top", "bottom"};
+// One sentence a margin: the words around its name change with it in other languages.
+const char *const MarginNotWhole[3] = {
+    QT_TRANSLATE_NOOP("CommandLine", "The left margin %1 is no whole number of millimetres."),
+    QT_TRANSLATE_NOOP("CommandLine", "The top margin %1 is no whole number of millimetres."),
+    QT_TRANSLATE_NOOP("CommandLine", "The bottom margin %1 is no whole number of millimetres.")};
 
 struct Options {
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("FILE")};
@@ -58,12 +64,18 @@ struct Options {
 
 QString Quoted(const QString &text) { return u'"' + text + u'"'; }
 
+// The arguments are read before there is an application object.
+QString Tr(const char *source)
+{
+    return ProgramText::translate("CommandLine", source);
+}
+
 // Each parse* adds its complaint to problems and leaves line as it was when value is bad.
 void parseOrder(const QString &value, CommandLine &line, QStringList &problems)
 {
     const qsizetype index = OrderWords.indexOf(value);
     if (index < 0)
-        problems << QStringLiteral("Unknown order %1: use %2.")
+        problems << ProgramText::translate("CommandLine", "Unknown order %1: use %2.")
                         .arg(Quoted(value), OrderWords.join(QStringLiteral(", ")));
     else
         line.orderBy = static_cast<qint16>(OrderByName + index);
@@ -75,14 +87,15 @@ void parseColumns(const QString &value, CommandLine &line, QStringList &problems
     for (const QString &word : value.split(u',', Qt::SkipEmptyParts)) {
         const qsizetype index = ColumnWords.indexOf(word.trimmed());
         if (index < 0) {
-            problems << QStringLiteral("Unknown column %1: use %2.")
+            problems << ProgramText::translate("CommandLine", "Unknown column %1: use %2.")
                             .arg(Quoted(word), ColumnWords.join(QStringLiteral(", ")));
             return;
         }
         mask |= quint8(1u << index);
     }
     if (mask == 0) {
-        problems << QStringLiteral("The column list %1 names no column: use %2.")
+        problems << ProgramText::translate("CommandLine",
+                                           "The column list %1 names no column: use %2.")
                         .arg(Quoted(value), ColumnWords.join(QStringLiteral(", ")));
         return;
     }
@@ -93,7 +106,8 @@ void parseMargins(const QString &value, CommandLine &line, QStringList &problems
 {
     const QStringList parts = value.split(u',');
     if (parts.size() != 3) {
-        problems << QStringLiteral("The margins %1 are not three numbers LEFT,TOP,BOTTOM.")
+        problems << ProgramText::translate("CommandLine",
+                                           "The margins %1 are not three numbers LEFT,TOP,BOTTOM.")
                         .arg(Quoted(value));
         return;
     }
@@ -103,8 +117,7 @@ void parseMargins(const QString &value, CommandLine &line, QStringList &problems
     for (int i = 0; i < 3; ++i) {
         const QString part = parts[i].trimmed();
         if (!whole.match(part).hasMatch()) {
-            problems << QStringLiteral("The %1 margin %2 is no whole number of millimetres.")
-                            .arg(QLatin1String(MarginNames[i]), Quoted(parts[i]));
+            problems << Tr(MarginNotWhole[i]).arg(Quoted(parts[i]));
         } else if (const std::optional<qint16> margin = RoundToInt16(LeadingNumber(part))) {
             line.margins[i] = margin;
         } else {
@@ -119,7 +132,8 @@ void parseDepth(const QString &value, CommandLine &line, QStringList &problems)
     bool ok = false;
     const int depth = whole.match(value).hasMatch() ? value.toInt(&ok) : -1;
     if (!ok) {
-        problems << QStringLiteral("The depth %1 is no whole number of levels from 0 up.")
+        problems << ProgramText::translate("CommandLine",
+                                           "The depth %1 is no whole number of levels from 0 up.")
                         .arg(Quoted(value));
         return;
     }
@@ -137,25 +151,51 @@ void parseFont(const QString &value, CommandLine &line, QStringList &problems)
         const float size = value.mid(comma + 1).trimmed().toFloat(&ok);
         // Below a point the letters are too small to see: a page that looks blank.
         if (!ok || !std::isfinite(size) || size < 1 || size > 999) {
-            problems << QStringLiteral("The font size %1 is no number of points from 1 to 999.")
+            problems << ProgramText::translate(
+                            "CommandLine", "The font size %1 is no number of points from 1 to 999.")
                             .arg(Quoted(value.mid(comma + 1)));
             return;
         }
         line.fontSize = size;
     }
     if (family.trimmed().isEmpty()) {
-        problems << QStringLiteral("The font %1 names no family.").arg(Quoted(value));
+        problems << ProgramText::translate("CommandLine", "The font %1 names no family.")
+                        .arg(Quoted(value));
         return;
     }
     // Any family is drawn in some font; one that no font has, nor any alias, would be drawn
     // in a proportional fallback whose columns do not line up.
     if (!FontFamilyKnown(family)) {
-        problems << QStringLiteral("No font of the family %1 is installed, nor any that "
-                                   "stands in for it (fc-list lists the installed ones).")
+        problems << ProgramText::translate("CommandLine",
+                                           "No font of the family %1 is installed, nor any that "
+                                           "stands in for it (fc-list lists the installed ones).")
                         .arg(Quoted(family.trimmed()));
         return;
     }
     line.fontName = family;
+}
+
+// Qt words its parser's complaints before there is an application whose translators
+// could change them: the same sentences are put here in the program's catalogue.
+QString ParserComplaint(const QCommandLineParser &parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1)
+        return ProgramText::translate("CommandLine", "Unknown option '%1'.").arg(unknown.first());
+    if (unknown.size() > 1)
+        return ProgramText::translate("CommandLine", "Unknown options: %1.")
+            .arg(unknown.join(QStringLiteral(", ")));
+    const QString text = parser.errorText();
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(
+        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const auto match = missing.match(text); match.hasMatch())
+        return ProgramText::translate("CommandLine", "Missing value after '%1'.")
+            .arg(match.captured(1));
+    if (const auto match = unexpected.match(text); match.hasMatch())
+        return ProgramText::translate("CommandLine", "Unexpected value after '%1'.")
+            .arg(match.captured(1));
+    return text;
 }
 
 } // namespace
@@ -184,7 +224,7 @@ ParsedCommandLine ParseCommandLine(const QStringList &arguments)
     ParsedCommandLine parsed;
     CommandLine &line = parsed.line;
     if (!parser.parse(arguments)) {
-        parsed.error = parser.errorText();
+        parsed.error = ParserComplaint(parser);
         return parsed;
     }
     if (parser.isSet(o.help)) {
@@ -200,16 +240,18 @@ ParsedCommandLine ParseCommandLine(const QStringList &arguments)
     line.folder = parser.positionalArguments().join(u' ');
     const bool print = parser.isSet(o.print) || parser.isSet(o.printer);
     if (parser.isSet(o.output) && print)
-        problems << QStringLiteral("Give either --output or --print, not both.");
+        problems << ProgramText::translate("CommandLine",
+                                           "Give either --output or --print, not both.");
     if (parser.isSet(o.output)) {
         line.mode = StartMode::OutputFile;
         line.outputFileName = parser.value(o.output);
-        if (line.outputFileName.isEmpty()) problems << QStringLiteral("The output file name is empty.");
+        if (line.outputFileName.isEmpty())
+            problems << ProgramText::translate("CommandLine", "The output file name is empty.");
     } else if (print) {
         line.mode = StartMode::Print;
         line.printerQueue = parser.value(o.printer);
         if (parser.isSet(o.printer) && line.printerQueue.isEmpty())
-            problems << QStringLiteral("The printer queue name is empty.");
+            problems << ProgramText::translate("CommandLine", "The printer queue name is empty.");
     }
 
     if (parser.isSet(o.format)) {
@@ -243,12 +285,14 @@ ParsedCommandLine ParseCommandLine(const QStringList &arguments)
     if (line.mode == StartMode::Window) {
         for (const QCommandLineOption *option : o.windowless())
             if (parser.isSet(*option))
-                problems << QStringLiteral("--%1 applies only with --output or --print: the "
-                                           "window lists with the options it shows.")
+                problems << ProgramText::translate("CommandLine",
+                                                   "--%1 applies only with --output or --print: "
+                                                   "the window lists with the options it shows.")
                                 .arg(option->names().constLast());
     }
     if (parser.isSet(o.ascending) && parser.isSet(o.descending))
-        problems << QStringLiteral("Give either --ascending or --descending, not both.");
+        problems << ProgramText::translate("CommandLine",
+                                           "Give either --ascending or --descending, not both.");
     else if (parser.isSet(o.ascending) || parser.isSet(o.descending))
         line.orderAZ = parser.isSet(o.ascending);
     if (parser.isSet(o.order)) parseOrder(parser.value(o.order), line, problems);
@@ -262,7 +306,9 @@ ParsedCommandLine ParseCommandLine(const QStringList &arguments)
 
 QString CommandLineUsageText()
 {
-    return QStringLiteral(
+    // Only the words are translated: the options and the values they take stay as typed.
+    return ProgramText::translate(
+        "CommandLine",
         "Usage: tamsoret [OPTION]... [--] FOLDER\n"
         "Makes a listing of one folder or of its tree. Without -o or -p the window opens\n"
         "on FOLDER.\n"

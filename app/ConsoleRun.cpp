@@ -9,6 +9,8 @@
 #include "platform/PrinterDevice.h"
 #include "run/ListingRun.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -59,10 +61,15 @@ private:
         bool shown = false;
         // A short run ends before the first line, and leaves the terminal as it was.
         while (!wake_.wait_for(lock, std::chrono::milliseconds(250), [this] { return done_; })) {
-            std::fprintf(terminal_, "\r\033[K%s %lld %s read",
-                         StageCaption(stage_.load()).toLocal8Bit().constData(),
-                         static_cast<long long>(entries_.load(std::memory_order_relaxed)),
-                         folders_ ? "folders" : "entries");
+            const QString stage = StageCaption(stage_.load());
+            const QString count =
+                QString::number(static_cast<long long>(entries_.load(std::memory_order_relaxed)));
+            const QString line =
+                folders_ ? QCoreApplication::translate("ConsoleRun", "%1 %2 folders read")
+                               .arg(stage, count)
+                         : QCoreApplication::translate("ConsoleRun", "%1 %2 entries read")
+                               .arg(stage, count);
+            std::fprintf(terminal_, "\r\033[K%s", line.toLocal8Bit().constData());
             std::fflush(terminal_);
             shown = true;
         }
@@ -103,10 +110,13 @@ int RunWithoutWindow(const CommandLine &line, SettingsStore &store, std::FILE *e
     if (line.mode == StartMode::Print) {
         QString problem = PrintServiceSilence();
         if (problem.isEmpty() && line.printerQueue.isEmpty() && !HasDefaultPrinter())
-            problem = QStringLiteral("no default printer is set; name one with --printer=QUEUE, "
-                                     "or write the listing to a file with -o FILE.");
+            problem = QCoreApplication::translate(
+                "ConsoleRun", "no default printer is set; name one with --printer=QUEUE, or "
+                              "write the listing to a file with -o FILE.");
         if (!problem.isEmpty()) {
-            Report(errors, QStringLiteral("tamsoret: Cannot print: ") + problem);
+            Report(errors,
+                   QStringLiteral("tamsoret: ") +
+                       QCoreApplication::translate("ConsoleRun", "Cannot print: %1").arg(problem));
             return 1;
         }
     }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -56,7 +57,8 @@ int RunWindow(int &argc, char **argv, const CommandLine &line)
         return 1;
     } catch (const std::exception &e) {
         messages.show(nullptr, QStringLiteral("Tamsoret"),
-                      QStringLiteral("Start-up failed.\r") + QString::fromLocal8Bit(e.what()),
+                      QCoreApplication::translate("main", "Start-up failed.") + u'\r' +
+                          QString::fromLocal8Bit(e.what()),
                       MessageIcon::Critical);
         return 1;
     }
@@ -78,14 +80,16 @@ int RunWithoutWindow(int &argc, char **argv, const CommandLine &line)
     qInstallMessageHandler(KeepOnlyQtFailures);
     QtSettingsStore store;
     if (!NeedsFonts(line)) {
-        const QCoreApplication app(argc, argv);
+        QCoreApplication app(argc, argv);
+        installQtTranslations(app);
         return RunWithoutWindow(line, store, stderr);
     }
     // The page needs fonts, and fonts need a platform: one that asks for no display, so
     // that the run works over ssh, from cron and on a machine without a window system, whatever
     // the desktop session's environment says.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
+    installQtTranslations(app);
     return RunWithoutWindow(line, store, stderr);
 }
 
@@ -107,6 +111,12 @@ bool HoldStandardDescriptors()
     return outputClosed;
 }
 
+// One complaint on standard error, after the program's name.
+void PrintError(const QString &text)
+{
+    std::fprintf(stderr, "tamsoret: %s\n", text.toLocal8Bit().constData());
+}
+
 // --help and --version on a full disk or a closed pipe fail as every other output does.
 int PrintToStandardOutput(const QString &text)
 {
@@ -116,8 +126,8 @@ int PrintToStandardOutput(const QString &text)
         std::fflush(stdout) == 0)
         return 0;
     const int error = errno != 0 ? errno : EIO;
-    std::fprintf(stderr, "tamsoret: Cannot write to standard output: %s\n",
-                 qt_error_string(error).toLocal8Bit().constData());
+    PrintError(ProgramText::translate("main", "Cannot write to standard output: %1")
+                   .arg(qt_error_string(error)));
     return 1;
 }
 
@@ -125,6 +135,11 @@ int PrintToStandardOutput(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // The system's reasons in the complaints made before there is an application (which
+    // takes the whole locale then) come in the user's language, as the sentences around
+    // them do. The listing takes its reasons in the C locale whatever this says.
+    setlocale(LC_MESSAGES, "");
+    setlocale(LC_CTYPE, ""); // or the reasons' letters outside ASCII become "?"
     const bool outputClosed = HoldStandardDescriptors();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -132,8 +147,11 @@ int main(int argc, char *argv[])
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (!parsed.error.isEmpty()) {
         for (const QString &problem : parsed.error.split(u'\n'))
-            std::fprintf(stderr, "tamsoret: %s\n", problem.toLocal8Bit().constData());
-        std::fputs("Try 'tamsoret --help' for more information.\n", stderr);
+            PrintError(problem);
+        std::fprintf(stderr, "%s\n",
+                     ProgramText::translate("main", "Try 'tamsoret --help' for more information.")
+                         .toLocal8Bit()
+                         .constData());
         return 2;
     }
     switch (parsed.line.mode) {
@@ -143,8 +161,9 @@ int main(int argc, char *argv[])
         return PrintToStandardOutput(QStringLiteral("tamsoret " TAMSORET_VERSION "\n"));
     case StartMode::OutputFile:
         if (outputClosed && parsed.line.outputFileName == u'-') {
-            std::fprintf(stderr, "tamsoret: Cannot write the listing on standard output: %s\n",
-                         qt_error_string(EBADF).toLocal8Bit().constData());
+            PrintError(
+                ProgramText::translate("main", "Cannot write the listing on standard output: %1")
+                    .arg(qt_error_string(EBADF)));
             return 1;
         }
         return RunWithoutWindow(argc, argv, parsed.line);
@@ -159,14 +178,18 @@ int main(int argc, char *argv[])
     if (!display.reachable) {
         const QString missing =
             display.tried.isEmpty()
-                ? QStringLiteral("No display to open the window on: neither DISPLAY nor "
-                                 "WAYLAND_DISPLAY is set.")
-                : QStringLiteral("No display to open the window on: %1 does not answer.")
+                ? ProgramText::translate("main", "No display to open the window on: neither "
+                                                 "DISPLAY nor WAYLAND_DISPLAY is set.")
+                : ProgramText::translate("main", "No display to open the window on: %1 does "
+                                                 "not answer.")
                       .arg(display.tried);
-        std::fprintf(stderr,
-                     "tamsoret: %s\nTo make the listing without a window, give --output=FILE or "
-                     "--print (tamsoret --help tells more).\n",
-                     missing.toLocal8Bit().constData());
+        PrintError(missing);
+        std::fprintf(stderr, "%s\n",
+                     ProgramText::translate("main", "To make the listing without a window, give "
+                                                    "--output=FILE or --print (tamsoret --help "
+                                                    "tells more).")
+                         .toLocal8Bit()
+                         .constData());
         return 1;
     }
     if (!display.platform.isEmpty()) qputenv("QT_QPA_PLATFORM", display.platform);

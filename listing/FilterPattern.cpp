@@ -1,6 +1,7 @@
 #include "listing/FilterPattern.h"
 
 #include "platform/Failure.h"
+#include "platform/QtTranslations.h"
 
 #include <QCoreApplication>
 
@@ -10,7 +11,7 @@ namespace {
 
 QString InvalidPattern()
 {
-    return QCoreApplication::translate("FilterPattern", "Invalid filter pattern");
+    return ProgramText::translate("FilterPattern", "Invalid filter pattern");
 }
 
 // Plain ASCII, which most names are made of, folds without the call into Qt's tables.
@@ -121,20 +122,20 @@ FilterPattern::FilterPattern(const QString &pattern)
                 members.push_back(m);
             }
             if (!closed)
-                throw Failure(InvalidPattern(), pattern,
-                              QCoreApplication::translate("FilterPattern",
-                                                          "A \"[\" has no closing \"]\"."));
+                throw Failure(
+                    InvalidPattern(), pattern,
+                    ProgramText::translate("FilterPattern", "A \"[\" has no closing \"]\"."));
             for (size_t k = 0; k < members.size();) {
                 const char32_t low = members[k];
                 if (k + 2 < members.size() && members[k + 1] == U'-') {
                     const char32_t high = members[k + 2];
                     if (high < low) {
-                        const QString range = QString::fromUcs4(&low, 1) + u'-' +
-                                              QString::fromUcs4(&high, 1);
+                        const QString range =
+                            QString::fromUcs4(&low, 1) + u'-' + QString::fromUcs4(&high, 1);
                         throw Failure(InvalidPattern(), pattern,
-                                      QCoreApplication::translate(
-                                          "FilterPattern", "The range \"%1\" runs from a higher "
-                                                           "to a lower character.")
+                                      ProgramText::translate("FilterPattern",
+                                                             "The range \"%1\" runs from a higher "
+                                                             "to a lower character.")
                                           .arg(range));
                     }
                     token.ranges.push_back({low, high});

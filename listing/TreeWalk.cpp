@@ -3,6 +3,7 @@
 #include "listing/NameCleaning.h"
 #include "platform/DirectorySearch.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -241,16 +242,18 @@ bool Walk::reach(size_t index)
 QString TroubleParagraph(const TreeTrouble &trouble, const QString &one, const QString &many)
 {
     if (trouble.count == 0) return {};
-    QString text = (trouble.count == 1 ? one : many.arg(trouble.count)) + QStringLiteral(": ");
+    QString folders;
     for (size_t i = 0; i < trouble.first.size(); ++i) {
         const auto &[path, error] = trouble.first[i];
-        if (i > 0) text += QStringLiteral(", ");
-        text += path;
-        if (error != 0) text += QStringLiteral(" (") + qt_error_string(error) + u')';
+        if (i > 0) folders += QStringLiteral(", ");
+        folders += path;
+        if (error != 0) folders += QStringLiteral(" (") + qt_error_string(error) + u')';
     }
     const qint64 more = trouble.count - qint64(trouble.first.size());
-    if (more > 0) text += QStringLiteral(" and %1 more").arg(more);
-    return text + u'.';
+    if (more > 0) folders += QCoreApplication::translate("TreeWalk", " and %1 more").arg(more);
+    // The colon is spaced differently in some languages.
+    return QCoreApplication::translate("TreeWalk", "%1: %2.")
+        .arg(trouble.count == 1 ? one : many.arg(trouble.count), folders);
 }
 
 } // namespace
@@ -274,21 +277,27 @@ TreeWalkResult WalkTree(const ListedFolder &folder, const QString &shownPath,
 QString TreeTroubleText(const TreeWalkResult &result)
 {
     const QString parts[] = {
-        TroubleParagraph(result.unreadable, QStringLiteral("1 folder could not be read"),
-                         QStringLiteral("%1 folders could not be read")),
+        TroubleParagraph(result.unreadable,
+                         QCoreApplication::translate("TreeWalk", "1 folder could not be read"),
+                         QCoreApplication::translate("TreeWalk", "%1 folders could not be read")),
         TroubleParagraph(result.loops,
-                         QStringLiteral("1 folder is one of its own ancestors (a file system "
-                                        "loop) and was not walked again"),
-                         QStringLiteral("%1 folders are their own ancestors (file system "
-                                        "loops) and were not walked again")),
+                         QCoreApplication::translate(
+                             "TreeWalk", "1 folder is one of its own ancestors (a file system "
+                                         "loop) and was not walked again"),
+                         QCoreApplication::translate(
+                             "TreeWalk", "%1 folders are their own ancestors (file system "
+                                         "loops) and were not walked again")),
         TroubleParagraph(result.lost,
-                         QStringLiteral("1 folder was moved during the walk, and the rest of "
-                                        "it was not walked"),
-                         QStringLiteral("%1 folders were moved during the walk, and the rest "
-                                        "of them was not walked")),
-        TroubleParagraph(result.unreadEntries,
-                         QStringLiteral("1 entry is listed by its name only"),
-                         QStringLiteral("%1 entries are listed by their names only")),
+                         QCoreApplication::translate(
+                             "TreeWalk", "1 folder was moved during the walk, and the rest of "
+                                         "it was not walked"),
+                         QCoreApplication::translate(
+                             "TreeWalk", "%1 folders were moved during the walk, and the rest "
+                                         "of them was not walked")),
+        TroubleParagraph(
+            result.unreadEntries,
+            QCoreApplication::translate("TreeWalk", "1 entry is listed by its name only"),
+            QCoreApplication::translate("TreeWalk", "%1 entries are listed by their names only")),
     };
     QString text;
     for (const QString &part : parts) {

@@ -1,5 +1,7 @@
 #include "options/ListOptions.h"
 
+#include "platform/QtTranslations.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -79,7 +81,7 @@ QString MarginRangeMessage(const char *name, const QString &typed)
                                                                 "lie between -32768 and 32767 mm.")
                              : QT_TRANSLATE_NOOP("ListOptions", "The left margin \"%1\" must lie "
                                                                 "between -32768 and 32767 mm.");
-    return QCoreApplication::translate("ListOptions", sentence).arg(typed);
+    return ProgramText::translate("ListOptions", sentence).arg(typed);
 }
 
 } // namespace tamsoret

@@ -8,6 +8,8 @@
 #include "platform/Failure.h"
 #include "platform/OutputTarget.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <unistd.h>
 
@@ -169,8 +171,10 @@ void WriteListingStream(const ListingProducer &produce)
             const ssize_t written = ::write(STDOUT_FILENO, data, static_cast<size_t>(left));
             if (written < 0 && errno == EINTR) continue;
             if (written <= 0)
-                throw Failure(QStringLiteral("Cannot write the listing"),
-                              QStringLiteral("standard output"), qt_error_string(errno));
+                throw Failure(
+                    QCoreApplication::translate("WriteListing", "Cannot write the listing"),
+                    QCoreApplication::translate("WriteListing", "standard output"),
+                    qt_error_string(errno));
             data += written;
             left -= written;
         }

@@ -1,5 +1,7 @@
 #include "platform/DisplayProbe.h"
 
+#include "platform/QtTranslations.h"
+
 #include <QFileInfo>
 #include <QLibraryInfo>
 
@@ -71,11 +73,14 @@ DisplayChoice ProbeDisplay()
         bool answers = true;
         if (platform == "xcb") {
             answers = XAnswers();
-            if (!answers) tried << QStringLiteral("the X display \"%1\"").arg(Named("DISPLAY"));
+            if (!answers)
+                tried << ProgramText::translate("DisplayProbe", "the X display \"%1\"")
+                             .arg(Named("DISPLAY"));
         } else if (platform.startsWith("wayland")) {
             answers = WaylandAnswers();
             if (!answers)
-                tried << QStringLiteral("the Wayland display \"%1\"").arg(Named("WAYLAND_DISPLAY"));
+                tried << ProgramText::translate("DisplayProbe", "the Wayland display \"%1\"")
+                             .arg(Named("WAYLAND_DISPLAY"));
         }
         if (answers) {
             choice.reachable = true;
@@ -84,10 +89,11 @@ DisplayChoice ProbeDisplay()
         }
     }
     if (tried.isEmpty() && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        tried << QStringLiteral("the Wayland display \"%1\", for which Qt's Wayland platform is "
-                                "not installed")
+        tried << ProgramText::translate("DisplayProbe",
+                                        "the Wayland display \"%1\", for which Qt's Wayland "
+                                        "platform is not installed")
                      .arg(Named("WAYLAND_DISPLAY"));
-    choice.tried = tried.join(QStringLiteral(" and "));
+    choice.tried = tried.join(ProgramText::translate("DisplayProbe", " and "));
     return choice;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 #include "platform/FileNameBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -21,11 +22,29 @@ namespace tamsoret {
 
 namespace {
 
-const QString WriteFailure = QStringLiteral("Cannot write the listing file");
-const QString BlockDevice = QStringLiteral("It is a block device; a listing is not written onto a disk.");
-const QString Socket = QStringLiteral("It is a socket, which cannot be written as a file.");
-const QString MayBeIncomplete = QStringLiteral("The file may be incomplete.");
-const QString UnfinishedPages = QStringLiteral("The pages could not be finished.");
+// Functions, not constants: translated when they are needed, once the catalogue is installed.
+QString WriteFailure()
+{
+    return QCoreApplication::translate("OutputTarget", "Cannot write the listing file");
+}
+QString BlockDevice()
+{
+    return QCoreApplication::translate(
+        "OutputTarget", "It is a block device; a listing is not written onto a disk.");
+}
+QString Socket()
+{
+    return QCoreApplication::translate("OutputTarget",
+                                       "It is a socket, which cannot be written as a file.");
+}
+QString MayBeIncomplete()
+{
+    return QCoreApplication::translate("OutputTarget", "The file may be incomplete.");
+}
+QString UnfinishedPages()
+{
+    return QCoreApplication::translate("OutputTarget", "The pages could not be finished.");
+}
 
 // What the writers' buffer collects before it is handed to the system.
 constexpr qint64 BufferSize = 64 * 1024;
@@ -34,7 +53,7 @@ constexpr int MaxLinks = 40;
 
 [[noreturn]] void Throw(const QString &fileName, const QString &reason)
 {
-    throw Failure(WriteFailure, fileName, reason);
+    throw Failure(WriteFailure(), fileName, reason);
 }
 
 [[noreturn]] void ThrowErrno(const QString &fileName, int error)
@@ -121,8 +140,8 @@ OutputTarget::Way Decide(const QString &fileName, Place &place)
     }
     const mode_t type = place.status.st_mode & S_IFMT;
     if (type == S_IFDIR) ThrowErrno(fileName, EISDIR);
-    if (type == S_IFBLK) Throw(fileName, BlockDevice);
-    if (type == S_IFSOCK) Throw(fileName, Socket);
+    if (type == S_IFBLK) Throw(fileName, BlockDevice());
+    if (type == S_IFSOCK) Throw(fileName, Socket());
     // A file the user may not write is not replaced either, as a shell's ">" would not.
     if (::faccessat(place.dirFd, place.name.constData(), W_OK, AT_EACCESS) != 0)
         ThrowErrno(fileName, errno);
@@ -307,9 +326,9 @@ void OutputTarget::cancel()
 void OutputTarget::fail(const QString &reason)
 {
     QString why = reason;
-    if (why.isEmpty()) why = error_ != 0 ? qt_error_string(error_) : UnfinishedPages;
+    if (why.isEmpty()) why = error_ != 0 ? qt_error_string(error_) : UnfinishedPages();
     // Written in place, the old content is gone already.
-    if (way_ == Way::InPlace || way_ == Way::Stream) why += u'\r' + MayBeIncomplete;
+    if (way_ == Way::InPlace || way_ == Way::Stream) why += u'\r' + MayBeIncomplete();
     cancel();
     Throw(fileName_, why);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPageLayout>
 #include <QPrinterInfo>
@@ -17,10 +18,23 @@ namespace tamsoret {
 
 namespace {
 
-const QString PrintFailure = QStringLiteral("Cannot print the listing");
-const QString NoPrinter = QStringLiteral(
-    "No default printer is installed.\rTo save the same page as a PDF file instead, tick "
-    "\"To file\" and choose a name ending in .pdf.");
+// Functions, not constants: the texts are translated when they are needed, once the
+// catalogue is installed.
+QString PrintFailure()
+{
+    return QCoreApplication::translate("PrinterDevice", "Cannot print the listing");
+}
+
+QString NoPrinter()
+{
+    // The box's caption as the main window shows it, without its access key.
+    const QString box = QCoreApplication::translate("tamsoret::frmMain", "&To file").remove(u'&');
+    return QCoreApplication::translate("PrinterDevice",
+                                       "No default printer is installed.\rTo save the same page "
+                                       "as a PDF file instead, tick \"%1\" and choose a name "
+                                       "ending in .pdf.")
+        .arg(box);
+}
 
 const char *Option(const cups_dest_t *dest, const char *name)
 {
@@ -66,16 +80,20 @@ QString PrinterRefusal(const QString &printerName)
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
                                          instance.isEmpty() ? nullptr : instance.constData());
     if (!dest)
-        return WithMessage(QStringLiteral("The printing system does not know this printer"),
+        return WithMessage(QCoreApplication::translate(
+                               "PrinterDevice", "The printing system does not know this printer"),
                            QString::fromUtf8(cupsLastErrorString()));
     QString refusal;
     const char *accepting = Option(dest, "printer-is-accepting-jobs");
     const char *state = Option(dest, "printer-state");
     if (accepting && qstrcmp(accepting, "false") == 0)
-        refusal =
-            WithMessage(QStringLiteral("The printer does not accept jobs"), StateMessage(dest));
+        refusal = WithMessage(
+            QCoreApplication::translate("PrinterDevice", "The printer does not accept jobs"),
+            StateMessage(dest));
     else if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
-        refusal = WithMessage(QStringLiteral("The printer is stopped"), StateMessage(dest));
+        refusal =
+            WithMessage(QCoreApplication::translate("PrinterDevice", "The printer is stopped"),
+                        StateMessage(dest));
     cupsFreeDests(1, dest);
     return refusal;
 }
@@ -89,7 +107,8 @@ QString PrintServiceSilence()
         server[0] == '/' ? QString::fromLocal8Bit(server)
                          : QStringLiteral("%1:%2").arg(QString::fromLocal8Bit(server)).arg(port);
     const auto silence = [&where](const QString &reason) {
-        return QStringLiteral("the print service (CUPS) does not answer at %1: %2.")
+        return QCoreApplication::translate("PrinterDevice",
+                                           "the print service (CUPS) does not answer at %1: %2.")
             .arg(where, reason);
     };
     http_addrlist_t *addresses =
@@ -133,7 +152,7 @@ namespace {
 QPrinterInfo DefaultPrinterInfo()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) throw Failure(PrintFailure, QString(), NoPrinter);
+    if (info.isNull()) throw Failure(PrintFailure(), QString(), NoPrinter());
     return info;
 }
 
@@ -141,8 +160,9 @@ QPrinterInfo NamedPrinterInfo(const QString &queue)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
     if (queue.isEmpty() || info.isNull())
-        throw Failure(PrintFailure, queue,
-                      QStringLiteral("The printing system does not know this printer."));
+        throw Failure(PrintFailure(), queue,
+                      QCoreApplication::translate(
+                          "PrinterDevice", "The printing system does not know this printer."));
     return info;
 }
 
@@ -213,10 +233,11 @@ void PrinterDevice::fail(const QString &reason) const
     // Qt's engine refuses a new page once its file has failed a write: what the user needs
     // to know is the write that failed.
     const QString written = spool_.failure();
-    throw Failure(PrintFailure, printer_->printerName(),
+    throw Failure(PrintFailure(), printer_->printerName(),
                   written.isEmpty() ? reason
-                                    : QStringLiteral("The print job could not be written whole "
-                                                     "to its spool file %1: %2.")
+                                    : QCoreApplication::translate(
+                                          "PrinterDevice", "The print job could not be written "
+                                                           "whole to its spool file %1: %2.")
                                           .arg(spool_.fileName(), written));
 }
 
@@ -229,12 +250,14 @@ void PrinterDevice::beginJob()
     // Made only now: a device that only measures (the options window) leaves no file.
     spool_.setFileTemplate(QDir::tempPath() + QStringLiteral("/tamsoret-XXXXXX.job"));
     if (!spool_.open())
-        fail(QStringLiteral("No spool file for the print job: ") + spool_.errorString());
+        fail(QCoreApplication::translate("PrinterDevice", "No spool file for the print job: %1")
+                 .arg(spool_.errorString()));
 }
 
 void PrinterDevice::endJob(bool painted)
 {
-    if (!spool_.finish() || !painted) fail(QStringLiteral("The print job could not be finished."));
+    if (!spool_.finish() || !painted)
+        fail(QCoreApplication::translate("PrinterDevice", "The print job could not be finished."));
     submitJob();
 }
 
@@ -253,8 +276,9 @@ void PrinterDevice::submitJob()
     cupsFreeOptions(optionCount, options);
     spool_.remove();
     if (job == 0)
-        throw Failure(PrintFailure, name,
-                      WithMessage(QStringLiteral("The printing system refused the job"),
+        throw Failure(PrintFailure(), name,
+                      WithMessage(QCoreApplication::translate(
+                                      "PrinterDevice", "The printing system refused the job"),
                                   QString::fromUtf8(cupsLastErrorString())));
 }
 

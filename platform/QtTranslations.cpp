@@ -41,6 +41,17 @@ std::unique_ptr<QTranslator> loadProgramTranslations(const QLocale &locale)
     return LoadCatalogue(locale, QStringLiteral("tamsoret"), QStringLiteral(":/i18n"));
 }
 
+QString ProgramText::translate(const char *context, const char *source)
+{
+    if (QCoreApplication::instance()) return QCoreApplication::translate(context, source);
+    static const std::unique_ptr<QTranslator> early = loadProgramTranslations();
+    if (early) {
+        const QString text = early->translate(context, source);
+        if (!text.isEmpty()) return text;
+    }
+    return QString::fromUtf8(source);
+}
+
 InstalledTranslations installQtTranslations(QCoreApplication &app, const QLocale &locale)
 {
     // Only qtbase: the program uses no other Qt module that draws text, and the "qt" meta

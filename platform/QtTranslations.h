@@ -30,4 +30,14 @@ InstalledTranslations installQtTranslations(QCoreApplication &app,
 // Needs no application object: for texts made before there is one.
 std::unique_ptr<QTranslator> loadProgramTranslations(const QLocale &locale = QLocale::system());
 
+// The program's text in the user's language, for code that also runs before there is an
+// application object: the arguments are read, and their complaints and --help printed,
+// before one exists, and QCoreApplication::translate then gives the English text. Without
+// an application the catalogue is asked directly (loaded once); with one, its installed
+// translators are, so that installQtTranslations() decides in both cases.
+struct ProgramText
+{
+    static QString translate(const char *context, const char *source);
+};
+
 } // namespace tamsoret

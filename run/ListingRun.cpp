@@ -33,7 +33,8 @@ QString StageCaption(ListingStage stage)
 
 QString TreeReadingCaption(qint64 foldersRead, const LocaleFormat &locale)
 {
-    return QStringLiteral("Reading %1 folders ...").arg(GroupedNumber(foldersRead, locale));
+    return QCoreApplication::translate("ListingRun", "Reading %1 folders ...")
+        .arg(GroupedNumber(foldersRead, locale));
 }
 
 ListingDestination FileDestination(const QString &fileName)
@@ -172,8 +173,9 @@ qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &e
     }
     }
     if (const QString trouble = TreeTroubleText(walked); !trouble.isEmpty())
-        throw Failure(QStringLiteral("Not all of the tree could be listed"), sources.folderPath(),
-                      trouble);
+        throw Failure(
+            QCoreApplication::translate("ListingRun", "Not all of the tree could be listed"),
+            sources.folderPath(), trouble);
     return qint32(std::min<qint64>(files, std::numeric_limits<qint32>::max()));
 }
 

@@ -2,6 +2,174 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The left margin %1 is no whole number of millimetres.</source>
+        <translation>Der linke Rand %1 ist keine ganze Zahl von Millimetern.</translation>
+    </message>
+    <message>
+        <source>The top margin %1 is no whole number of millimetres.</source>
+        <translation>Der obere Rand %1 ist keine ganze Zahl von Millimetern.</translation>
+    </message>
+    <message>
+        <source>The bottom margin %1 is no whole number of millimetres.</source>
+        <translation>Der untere Rand %1 ist keine ganze Zahl von Millimetern.</translation>
+    </message>
+    <message>
+        <source>Unknown order %1: use %2.</source>
+        <translation>Unbekannte Sortierung %1: verwenden Sie %2.</translation>
+    </message>
+    <message>
+        <source>Unknown column %1: use %2.</source>
+        <translation>Unbekannte Spalte %1: verwenden Sie %2.</translation>
+    </message>
+    <message>
+        <source>The column list %1 names no column: use %2.</source>
+        <translation>Die Spaltenliste %1 nennt keine Spalte: verwenden Sie %2.</translation>
+    </message>
+    <message>
+        <source>The margins %1 are not three numbers LEFT,TOP,BOTTOM.</source>
+        <translation>Die Ränder %1 sind nicht drei Zahlen LINKS,OBEN,UNTEN.</translation>
+    </message>
+    <message>
+        <source>The depth %1 is no whole number of levels from 0 up.</source>
+        <translation>Die Tiefe %1 ist keine ganze Zahl von Ebenen ab 0.</translation>
+    </message>
+    <message>
+        <source>The font size %1 is no number of points from 1 to 999.</source>
+        <translation>Die Schriftgröße %1 ist keine Punktzahl von 1 bis 999.</translation>
+    </message>
+    <message>
+        <source>The font %1 names no family.</source>
+        <translation>Die Schriftart %1 nennt keine Familie.</translation>
+    </message>
+    <message>
+        <source>No font of the family %1 is installed, nor any that stands in for it (fc-list lists the installed ones).</source>
+        <translation>Es ist keine Schriftart der Familie %1 installiert und auch keine, die für sie einspringt (fc-list zeigt die installierten).</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Give either --output or --print, not both.</source>
+        <translation>Geben Sie entweder --output oder --print an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>The output file name is empty.</source>
+        <translation>Der Name der Ausgabedatei ist leer.</translation>
+    </message>
+    <message>
+        <source>The printer queue name is empty.</source>
+        <translation>Der Name der Druckerwarteschlange ist leer.</translation>
+    </message>
+    <message>
+        <source>--%1 applies only with --output or --print: the window lists with the options it shows.</source>
+        <translation>--%1 gilt nur mit --output oder --print: das Fenster erstellt die Liste mit den Optionen, die es zeigt.</translation>
+    </message>
+    <message>
+        <source>Give either --ascending or --descending, not both.</source>
+        <translation>Geben Sie entweder --ascending oder --descending an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>Usage: tamsoret [OPTION]... [--] FOLDER
+Makes a listing of one folder or of its tree. Without -o or -p the window opens
+on FOLDER.
+FOLDER is a full path or one relative to the working folder; its names may
+differ in case from the stored ones.
+
+Without a window:
+  -o, --output=FILE       write the listing to FILE: a name ending in .pdf gives
+                          the printed page as a PDF file, any other the text
+                          listing, - the text listing on standard output
+  -p, --print             print the listing on the default printer
+      --printer=QUEUE     print it on the printer queue QUEUE instead
+
+What is listed (these preset the window&apos;s controls too):
+  -f, --filter=PATTERN    the name filter: ? * # [list] [!list] (default *.*)
+      --no-folders        leave the folders out
+      --no-hidden         leave the hidden entries out
+  -r, --recursive         list every subfolder too, each in a section of its
+                          own, with the tree&apos;s total at the end
+      --depth=N           the same, N levels down at most (0: the folder alone)
+  -x, --one-file-system   walk no folder on another file system than FOLDER&apos;s
+
+How it is listed, only with -o or -p (the stored options otherwise):
+      --order=KEY         sort by name, dos-name, size or date
+      --ascending         sort from A to Z, small to large, old to new
+      --descending        sort the other way
+      --columns=LIST      the columns, a comma-separated subset of
+                          name,dos-name,size,date,attributes
+      --margins=LEFT,TOP,BOTTOM  page margins in millimetres
+      --font=FAMILY[,SIZE]  the listing font, the size in points
+
+  -h, --help              show this text
+      --version           show the version
+  --                      end of the options: what follows is the folder
+
+These options change the stored options for this run only; they are never saved.
+Exit status: 0 done or cancelled, 1 a failure reported, 2 a missing or invalid
+folder or a bad argument.
+</source>
+        <translation>Aufruf: tamsoret [OPTION]... [--] ORDNER
+Erstellt eine Liste eines Ordners oder seines ganzen Baums. Ohne -o oder -p
+öffnet sich das Fenster mit ORDNER.
+ORDNER ist ein vollständiger Pfad oder einer relativ zum Arbeitsordner; seine
+Namen dürfen in der Groß-/Kleinschreibung von den gespeicherten abweichen.
+
+Ohne Fenster:
+  -o, --output=DATEI      die Liste in DATEI schreiben: ein Name auf .pdf ergibt
+                          die gedruckte Seite als PDF-Datei, jeder andere die
+                          Textliste, - die Textliste auf der Standardausgabe
+  -p, --print             die Liste auf dem Standarddrucker drucken
+      --printer=WARTESCHLANGE  sie stattdessen auf der Druckerwarteschlange
+                          WARTESCHLANGE drucken
+
+Was aufgeführt wird (dies stellt auch die Bedienelemente des Fensters ein):
+  -f, --filter=MUSTER     der Namensfilter: ? * # [Liste] [!Liste]
+                          (Standard *.*)
+      --no-folders        die Ordner weglassen
+      --no-hidden         die versteckten Einträge weglassen
+  -r, --recursive         auch jeden Unterordner aufführen, jeden in einem
+                          eigenen Abschnitt, mit der Summe des Baums am Ende
+      --depth=N           ebenso, höchstens N Ebenen tief (0: nur der Ordner)
+  -x, --one-file-system   keinen Ordner auf einem anderen Dateisystem als dem
+                          von ORDNER durchlaufen
+
+Wie es aufgeführt wird, nur mit -o oder -p (sonst die gespeicherten Optionen):
+      --order=SCHLÜSSEL   sortieren nach name, dos-name, size oder date
+      --ascending         aufsteigend sortieren: A bis Z, klein bis groß, alt
+                          bis neu
+      --descending        absteigend sortieren
+      --columns=LISTE     die Spalten, eine durch Kommas getrennte Auswahl aus
+                          name,dos-name,size,date,attributes
+      --margins=LINKS,OBEN,UNTEN  Seitenränder in Millimetern
+      --font=FAMILIE[,GRÖSSE]  die Schriftart der Liste, die Größe in Punkt
+
+  -h, --help              diesen Text anzeigen
+      --version           die Version anzeigen
+  --                      Ende der Optionen: was folgt, ist der Ordner
+
+Diese Optionen ändern die gespeicherten Optionen nur für diesen Lauf; sie werden
+nie gespeichert.
+Rückgabewert: 0 erledigt oder abgebrochen, 1 ein Fehler wurde gemeldet, 2 ein
+fehlender oder ungültiger Ordner oder ein falsches Argument.
+</translation>
+    </message>
+</context>
+<context>
     <name>CommonDialog</name>
     <message>
         <source>Text files</source>
@@ -10,6 +178,44 @@
     <message>
         <source>PDF files</source>
         <translation>PDF-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleRun</name>
+    <message>
+        <source>%1 %2 folders read</source>
+        <translation>%1 %2 Ordner gelesen</translation>
+    </message>
+    <message>
+        <source>%1 %2 entries read</source>
+        <translation>%1 %2 Einträge gelesen</translation>
+    </message>
+    <message>
+        <source>no default printer is set; name one with --printer=QUEUE, or write the listing to a file with -o FILE.</source>
+        <translation>es ist kein Standarddrucker eingestellt; nennen Sie einen mit --printer=WARTESCHLANGE oder schreiben Sie die Liste mit -o DATEI in eine Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot print: %1</source>
+        <translation>Drucken nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayProbe</name>
+    <message>
+        <source>the X display &quot;%1&quot;</source>
+        <translation>die X-Anzeige „%1“</translation>
+    </message>
+    <message>
+        <source>the Wayland display &quot;%1&quot;</source>
+        <translation>die Wayland-Anzeige „%1“</translation>
+    </message>
+    <message>
+        <source>the Wayland display &quot;%1&quot;, for which Qt&apos;s Wayland platform is not installed</source>
+        <translation>die Wayland-Anzeige „%1“, für die Qts Wayland-Plattform nicht installiert ist</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>
@@ -83,6 +289,37 @@
         <source>The listing failed.</source>
         <translation>Die Liste konnte nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>Reading %1 folders ...</source>
+        <translation>%1 Ordner lesen ...</translation>
+    </message>
+    <message>
+        <source>Not all of the tree could be listed</source>
+        <translation>Nicht der ganze Baum konnte aufgeführt werden</translation>
+    </message>
+</context>
+<context>
+    <name>OutputTarget</name>
+    <message>
+        <source>Cannot write the listing file</source>
+        <translation>Die Listendatei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>It is a block device; a listing is not written onto a disk.</source>
+        <translation>Es ist ein Blockgerät; eine Liste wird nicht auf einen Datenträger geschrieben.</translation>
+    </message>
+    <message>
+        <source>It is a socket, which cannot be written as a file.</source>
+        <translation>Es ist ein Socket, der nicht wie eine Datei geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>The file may be incomplete.</source>
+        <translation>Die Datei ist möglicherweise unvollständig.</translation>
+    </message>
+    <message>
+        <source>The pages could not be finished.</source>
+        <translation>Die Seiten konnten nicht fertiggestellt werden.</translation>
+    </message>
 </context>
 <context>
     <name>PaintedPageSurface</name>
@@ -100,6 +337,53 @@
     <message>
         <source>Cannot measure the PDF page</source>
         <translation>Die PDF-Seite kann nicht vermessen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterDevice</name>
+    <message>
+        <source>Cannot print the listing</source>
+        <translation>Die Liste kann nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>No default printer is installed.<byte value="xd"/>To save the same page as a PDF file instead, tick &quot;%1&quot; and choose a name ending in .pdf.</source>
+        <translation>Es ist kein Standarddrucker installiert.<byte value="xd"/>Um dieselbe Seite stattdessen als PDF-Datei zu speichern, kreuzen Sie „%1“ an und wählen Sie einen Namen auf .pdf.</translation>
+    </message>
+    <message>
+        <source>The printing system does not know this printer</source>
+        <translation>Das Drucksystem kennt diesen Drucker nicht</translation>
+    </message>
+    <message>
+        <source>The printer does not accept jobs</source>
+        <translation>Der Drucker nimmt keine Aufträge an</translation>
+    </message>
+    <message>
+        <source>The printer is stopped</source>
+        <translation>Der Drucker ist angehalten</translation>
+    </message>
+    <message>
+        <source>the print service (CUPS) does not answer at %1: %2.</source>
+        <translation>der Druckdienst (CUPS) antwortet unter %1 nicht: %2.</translation>
+    </message>
+    <message>
+        <source>The printing system does not know this printer.</source>
+        <translation>Das Drucksystem kennt diesen Drucker nicht.</translation>
+    </message>
+    <message>
+        <source>The print job could not be written whole to its spool file %1: %2.</source>
+        <translation>Der Druckauftrag konnte nicht vollständig in seine Spool-Datei %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>No spool file for the print job: %1</source>
+        <translation>Keine Spool-Datei für den Druckauftrag: %1</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>The printing system refused the job</source>
+        <translation>Das Drucksystem hat den Auftrag abgelehnt</translation>
     </message>
 </context>
 <context>
@@ -156,6 +440,91 @@
     </message>
 </context>
 <context>
+    <name>TreeWalk</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>1 folder could not be read</source>
+        <translation>1 Ordner konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 folders could not be read</source>
+        <translation>%1 Ordner konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>1 folder is one of its own ancestors (a file system loop) and was not walked again</source>
+        <translation>1 Ordner ist einer seiner eigenen Vorfahren (eine Schleife im Dateisystem) und wurde nicht erneut durchlaufen</translation>
+    </message>
+    <message>
+        <source>%1 folders are their own ancestors (file system loops) and were not walked again</source>
+        <translation>%1 Ordner sind ihre eigenen Vorfahren (Schleifen im Dateisystem) und wurden nicht erneut durchlaufen</translation>
+    </message>
+    <message>
+        <source>1 folder was moved during the walk, and the rest of it was not walked</source>
+        <translation>1 Ordner wurde während des Durchlaufs verschoben, und sein Rest wurde nicht durchlaufen</translation>
+    </message>
+    <message>
+        <source>%1 folders were moved during the walk, and the rest of them was not walked</source>
+        <translation>%1 Ordner wurden während des Durchlaufs verschoben, und ihr Rest wurde nicht durchlaufen</translation>
+    </message>
+    <message>
+        <source>1 entry is listed by its name only</source>
+        <translation>1 Eintrag ist nur mit seinem Namen aufgeführt</translation>
+    </message>
+    <message>
+        <source>%1 entries are listed by their names only</source>
+        <translation>%1 Einträge sind nur mit ihrem Namen aufgeführt</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteListing</name>
+    <message>
+        <source>Cannot write the listing</source>
+        <translation>Die Liste kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Start-up failed.</source>
+        <translation>Der Start ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tamsoret --help&apos; for more information.</source>
+        <translation>„tamsoret --help“ gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>Cannot write the listing on standard output: %1</source>
+        <translation>Die Liste kann nicht auf die Standardausgabe geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>No display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>No display to open the window on: %1 does not answer.</source>
+        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe: %1 antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>To make the listing without a window, give --output=FILE or --print (tamsoret --help tells more).</source>
+        <translation>Um die Liste ohne Fenster zu erstellen, geben Sie --output=DATEI oder --print an (tamsoret --help sagt mehr).</translation>
+    </message>
+</context>
+<context>
     <name>tamsoret::frmMain</name>
     <message>
         <source>Directory :</source>
@@ -188,6 +557,10 @@
     <message>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>S&amp;ubfolders</source>
+        <translation>&amp;Unterordner</translation>
     </message>
 </context>
 <context>

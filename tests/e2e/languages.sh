@@ -20,6 +20,22 @@ head -c 12345 /dev/zero >"$folder/Notes.txt"
 : >"$folder/Übersicht.txt"
 mkdir "$folder/Archiv"
 
+# The command line is read before the program has an application to install a catalogue
+# in: its help and its complaints speak the desktop's language all the same, and
+# LANGUAGE=en still gives English.
+while IFS=';' read -r environment help complaint; do
+  # shellcheck disable=SC2086 # the environment is words on purpose
+  text=$(env $environment "$program" --help) || e2e_fail "$environment: --help failed"
+  [ "${text%%$'\n'*}" = "$help" ] || e2e_fail "$environment: --help begins '${text%%$'\n'*}'"
+  # shellcheck disable=SC2086
+  text=$(env $environment "$program" --order=size-ish -o - "$folder" 2>&1 >/dev/null) && status=0 || status=$?
+  [ "$status" -eq 2 ] && [ "${text%%$'\n'*}" = "$complaint" ] ||
+    e2e_fail "$environment: a bad --order gave status $status and: $text"
+done <<'CASES'
+LANG=de_DE.UTF-8;Aufruf: tamsoret [OPTION]... [--] ORDNER;tamsoret: Unbekannte Sortierung "size-ish": verwenden Sie name, dos-name, size, date.
+LANG=de_DE.UTF-8 LANGUAGE=en;Usage: tamsoret [OPTION]... [--] FOLDER;tamsoret: Unknown order "size-ish": use name, dos-name, size, date.
+CASES
+
 while IFS=';' read -r name environment title; do
   before=$(e2e_windows)
   # shellcheck disable=SC2086 # the environment is words on purpose
