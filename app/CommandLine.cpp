@@ -258,14 +258,11 @@ ParsedCommandLine ParseCommandLine(const QStringList &arguments)
         const QString word = parser.value(o.format);
         line.format = FormatOfWord(word);
         if (!line.format)
-            problems << QStringLiteral("The format %1 is none of text, pdf, csv and json.")
-                            .arg(Quoted(word));
+            problems << ProgramText::translate("CommandLine", "The format %1 is none of text, pdf, csv and json.").arg(Quoted(word));
         else if (line.mode != StartMode::OutputFile)
-            problems << QStringLiteral("--format applies only with --output: it says what the "
-                                       "file gets.");
+            problems << ProgramText::translate("CommandLine", "--format applies only with --output: it says what the file gets.");
         else if (*line.format == ListingFormat::Pdf && line.outputFileName == u'-')
-            problems << QStringLiteral("A PDF is written to a file only: give its name "
-                                       "with --output.");
+            problems << ProgramText::translate("CommandLine", "A PDF is written to a file only: give its name with --output.");
     }
 
     if (parser.isSet(o.filter)) {

@@ -93,7 +93,11 @@ differ in case from the stored ones.
 Without a window:
   -o, --output=FILE       write the listing to FILE: a name ending in .pdf gives
                           the printed page as a PDF file, any other the text
-                          listing, - the text listing on standard output
+                          listing, - the text listing on standard output;
+                          .csv gives CSV and .json JSON (see --format)
+      --format=FORMAT     what -o writes whatever the name: text, pdf, csv or
+                          json; with -o - the way to CSV or JSON on standard
+                          output
   -p, --print             print the listing on the default printer
       --printer=QUEUE     print it on the printer queue QUEUE instead
 
@@ -132,7 +136,11 @@ Namen dürfen in der Groß-/Kleinschreibung von den gespeicherten abweichen.
 Ohne Fenster:
   -o, --output=DATEI      die Liste in DATEI schreiben: ein Name auf .pdf ergibt
                           die gedruckte Seite als PDF-Datei, jeder andere die
-                          Textliste, - die Textliste auf der Standardausgabe
+                          Textliste, - die Textliste auf der Standardausgabe;
+                          .csv ergibt CSV und .json JSON (siehe --format)
+      --format=FORMAT     was -o schreibt, unabhängig vom Namen: text, pdf, csv
+                          oder json; mit -o - der Weg zu CSV oder JSON auf der
+                          Standardausgabe
   -p, --print             die Liste auf dem Standarddrucker drucken
       --printer=WARTESCHLANGE  sie stattdessen auf der Druckerwarteschlange
                           WARTESCHLANGE drucken
@@ -168,6 +176,18 @@ Rückgabewert: 0 erledigt oder abgebrochen, 1 ein Fehler wurde gemeldet, 2 ein
 fehlender oder ungültiger Ordner oder ein falsches Argument.
 </translation>
     </message>
+    <message>
+        <source>The format %1 is none of text, pdf, csv and json.</source>
+        <translation>Das Format %1 ist keines von text, pdf, csv und json.</translation>
+    </message>
+    <message>
+        <source>--format applies only with --output: it says what the file gets.</source>
+        <translation>--format gilt nur mit --output: es bestimmt, was die Datei erhält.</translation>
+    </message>
+    <message>
+        <source>A PDF is written to a file only: give its name with --output.</source>
+        <translation>Ein PDF wird nur in eine Datei geschrieben: geben Sie ihren Namen mit --output an.</translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -178,6 +198,14 @@ fehlender oder ungültiger Ordner oder ein falsches Argument.
     <message>
         <source>PDF files</source>
         <translation>PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>JSON files</source>
+        <translation>JSON-Dateien</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,11 @@ differ in case from the stored ones.
 Without a window:
   -o, --output=FILE       write the listing to FILE: a name ending in .pdf gives
                           the printed page as a PDF file, any other the text
-                          listing, - the text listing on standard output
+                          listing, - the text listing on standard output;
+                          .csv gives CSV and .json JSON (see --format)
+      --format=FORMAT     what -o writes whatever the name: text, pdf, csv or
+                          json; with -o - the way to CSV or JSON on standard
+                          output
   -p, --print             print the listing on the default printer
       --printer=QUEUE     print it on the printer queue QUEUE instead
 
@@ -133,7 +137,11 @@ Sin ventana:
   -o, --output=ARCHIVO    escribir el listado en ARCHIVO: un nombre terminado en
                           .pdf da la página impresa como archivo PDF, cualquier
                           otro el listado de texto, - el listado de texto en la
-                          salida estándar
+                          salida estándar; .csv da CSV y .json JSON (véase
+                          --format)
+      --format=FORMATO    lo que escribe -o, sea cual sea el nombre: text, pdf,
+                          csv o json; con -o - la forma de obtener CSV o JSON en
+                          la salida estándar
   -p, --print             imprimir el listado en la impresora predeterminada
       --printer=COLA      imprimirlo en cambio en la cola de impresión COLA
 
@@ -169,6 +177,18 @@ Estado de salida: 0 hecho o cancelado, 1 se informó un fallo, 2 una carpeta que
 falta o no es válida, o un argumento incorrecto.
 </translation>
     </message>
+    <message>
+        <source>The format %1 is none of text, pdf, csv and json.</source>
+        <translation>El formato %1 no es ninguno de text, pdf, csv y json.</translation>
+    </message>
+    <message>
+        <source>--format applies only with --output: it says what the file gets.</source>
+        <translation>--format solo se aplica con --output: indica lo que recibe el archivo.</translation>
+    </message>
+    <message>
+        <source>A PDF is written to a file only: give its name with --output.</source>
+        <translation>Un PDF solo se escribe en un archivo: indique su nombre con --output.</translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -179,6 +199,14 @@ falta o no es válida, o un argumento incorrecto.
     <message>
         <source>PDF files</source>
         <translation>Archivos PDF</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>JSON files</source>
+        <translation>Archivos JSON</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,11 @@ differ in case from the stored ones.
 Without a window:
   -o, --output=FILE       write the listing to FILE: a name ending in .pdf gives
                           the printed page as a PDF file, any other the text
-                          listing, - the text listing on standard output
+                          listing, - the text listing on standard output;
+                          .csv gives CSV and .json JSON (see --format)
+      --format=FORMAT     what -o writes whatever the name: text, pdf, csv or
+                          json; with -o - the way to CSV or JSON on standard
+                          output
   -p, --print             print the listing on the default printer
       --printer=QUEUE     print it on the printer queue QUEUE instead
 
@@ -133,7 +137,11 @@ Sans fenêtre&#xa0;:
   -o, --output=FICHIER    écrire la liste dans FICHIER&#xa0;: un nom finissant par
                           .pdf donne la page imprimée en fichier PDF, tout
                           autre la liste en texte, - la liste en texte sur la
-                          sortie standard
+                          sortie standard&#xa0;; .csv donne du CSV et .json du
+                          JSON (voir --format)
+      --format=FORMAT     ce que -o écrit, quel que soit le nom&#xa0;: text, pdf,
+                          csv ou json&#xa0;; avec -o -, le moyen d’obtenir du CSV
+                          ou du JSON sur la sortie standard
   -p, --print             imprimer la liste sur l’imprimante par défaut
       --printer=FILE_ATTENTE  l’imprimer plutôt sur la file d’attente
                           d’impression FILE_ATTENTE
@@ -171,6 +179,18 @@ Code de sortie&#xa0;: 0 fait ou annulé, 1 un échec signalé, 2 un dossier manq
 non valide, ou un argument incorrect.
 </translation>
     </message>
+    <message>
+        <source>The format %1 is none of text, pdf, csv and json.</source>
+        <translation>Le format %1 n’est ni text, ni pdf, ni csv, ni json.</translation>
+    </message>
+    <message>
+        <source>--format applies only with --output: it says what the file gets.</source>
+        <translation>--format ne s’applique qu’avec --output&#xa0;: il dit ce que reçoit le fichier.</translation>
+    </message>
+    <message>
+        <source>A PDF is written to a file only: give its name with --output.</source>
+        <translation>Un PDF ne s’écrit que dans un fichier&#xa0;: donnez son nom avec --output.</translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -181,6 +201,14 @@ non valide, ou un argument incorrect.
     <message>
         <source>PDF files</source>
         <translation>Fichiers PDF</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>JSON files</source>
+        <translation>Fichiers JSON</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,11 @@ differ in case from the stored ones.
 Without a window:
   -o, --output=FILE       write the listing to FILE: a name ending in .pdf gives
                           the printed page as a PDF file, any other the text
-                          listing, - the text listing on standard output
+                          listing, - the text listing on standard output;
+                          .csv gives CSV and .json JSON (see --format)
+      --format=FORMAT     what -o writes whatever the name: text, pdf, csv or
+                          json; with -o - the way to CSV or JSON on standard
+                          output
   -p, --print             print the listing on the default printer
       --printer=QUEUE     print it on the printer queue QUEUE instead
 
@@ -133,6 +137,10 @@ Zonder venster:
   -o, --output=BESTAND    de lijst naar BESTAND schrijven: een naam op .pdf
                           geeft de afgedrukte pagina als PDF-bestand, elke
                           andere de tekstlijst, - de tekstlijst op de
+                          standaarduitvoer; .csv geeft CSV en .json JSON (zie
+                          --format)
+      --format=INDELING   wat -o schrijft, ongeacht de naam: text, pdf, csv of
+                          json; met -o - de weg naar CSV of JSON op de
                           standaarduitvoer
   -p, --print             de lijst afdrukken op de standaardprinter
       --printer=WACHTRIJ  ze in plaats daarvan afdrukken op de printerwachtrij
@@ -170,6 +178,18 @@ Afsluitstatus: 0 klaar of geannuleerd, 1 een fout gemeld, 2 een ontbrekende of
 ongeldige map of een verkeerd argument.
 </translation>
     </message>
+    <message>
+        <source>The format %1 is none of text, pdf, csv and json.</source>
+        <translation>De indeling %1 is geen van text, pdf, csv en json.</translation>
+    </message>
+    <message>
+        <source>--format applies only with --output: it says what the file gets.</source>
+        <translation>--format geldt alleen met --output: het bepaalt wat het bestand krijgt.</translation>
+    </message>
+    <message>
+        <source>A PDF is written to a file only: give its name with --output.</source>
+        <translation>Een PDF wordt alleen naar een bestand geschreven: geef de naam met --output.</translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -180,6 +200,14 @@ ongeldige map of een verkeerd argument.
     <message>
         <source>PDF files</source>
         <translation>PDF-bestanden</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-bestanden</translation>
+    </message>
+    <message>
+        <source>JSON files</source>
+        <translation>JSON-bestanden</translation>
     </message>
 </context>
 <context>
