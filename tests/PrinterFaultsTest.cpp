@@ -37,6 +37,13 @@ int RunTool(const QString &program, const QStringList &arguments, QByteArray *ou
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+// The address sanitizer brings its own malloc, which glibc's thresholds do not steer.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool GlibcMalloc = false;
+#else
+constexpr bool GlibcMalloc = true;
+#endif
+
 // Whether glibc serves a block of 1 MiB with mmap, as with its own thresholds, rather than
 // from the heap, as while a page job keeps its buffers.
 bool BigBlocksAreMapped()
@@ -190,11 +197,14 @@ TEST_F(PrinterFaults, AJobWhoseSpoolFileCannotBeWrittenOnAFullDiskIsNeverSent)
     EXPECT_EQ(JobCount(), 0);
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList(QStringLiteral("filler")));
-    EXPECT_TRUE(BigBlocksAreMapped());
+    if (GlibcMalloc) {
+        EXPECT_TRUE(BigBlocksAreMapped());
+    }
 }
 
 TEST(PageBuffers, AreKeptOnlyWhileAPageJobRunsHoweverItEnds)
 {
+    if (!GlibcMalloc) GTEST_SKIP() << "the sanitizer's malloc has no thresholds to set back";
     QTemporaryDir dir;
     {
         PdfPageSurface surface(dir.filePath(QStringLiteral("ended.pdf")), QStringLiteral("t"),
