@@ -125,11 +125,14 @@ qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &e
     };
     // Each folder is written as soon as it is read and sorted: memory holds the largest
     // folder and the chain of folders above the one walked, never the whole tree.
+    const auto walk = [&](TreeVisitor &visitor) {
+        walked = WalkTree(request.folder, sources.folderPath(), pattern, request.switches,
+                          options.OrderBy, environment.locale, request.limits, sort, visitor,
+                          request.foldersRead);
+    };
     const auto writeTree = [&](TreeListingWriter &writer) {
         writer.begin(sources.now(), sources.volumeLabelText());
-        walked = WalkTree(request.folder, sources.folderPath(), pattern, request.switches,
-                          options.OrderBy, environment.locale, request.limits, sort, writer,
-                          request.foldersRead);
+        walk(writer);
         stage(printed ? ListingStage::Printing : ListingStage::Writing);
         writer.end(walked.foldersWalked, sources.freeSpaceText());
     };
@@ -140,11 +143,15 @@ qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &e
         writer.finish();
         files = writer.files();
     };
+    const auto pages = [&](PageSurface &surface) {
+        TreePagePrinter writer(surface, options, environment.locale, request.font);
+        writeTree(writer);
+        writer.finish();
+        files = writer.files();
+    };
     if (IsData(request)) {
         files = WriteData(request, true, [&](DataListingWriter &writer) {
-            walked = WalkTree(request.folder, sources.folderPath(), pattern, request.switches,
-                              options.OrderBy, environment.locale, request.limits, sort, writer,
-                              request.foldersRead);
+            walk(writer);
             stage(ListingStage::Writing);
         });
     } else switch (request.destination) {
@@ -157,20 +164,12 @@ qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &e
     case ListingDestination::PdfFile: {
         PdfPageSurface pdf(request.outputFileName,
                            QStringLiteral("Tamsoret - ") + sources.folderPath(), ListingPaper());
-        TreePagePrinter writer(pdf, options, environment.locale, request.font);
-        writeTree(writer);
-        writer.finish();
-        files = writer.files();
+        pages(pdf);
         break;
     }
-    case ListingDestination::Printer: {
-        const std::unique_ptr<PageSurface> printer = environment.printers.defaultPrinter();
-        TreePagePrinter writer(*printer, options, environment.locale, request.font);
-        writeTree(writer);
-        writer.finish();
-        files = writer.files();
+    case ListingDestination::Printer:
+        pages(*environment.printers.defaultPrinter());
         break;
-    }
     }
     if (const QString trouble = TreeTroubleText(walked); !trouble.isEmpty())
         throw Failure(
