@@ -1,6 +1,7 @@
 #include "listing/TreeWalk.h"
 
 #include "listing/NameCleaning.h"
+#include "listing/TreeReadAhead.h"
 #include "platform/DirectorySearch.h"
 
 #include <QCoreApplication>
@@ -27,17 +28,26 @@ struct Level
     qsizetype relativeLength = 0; // of its path relative to the listed folder
     std::vector<QByteArray> subfolders; // in walk order
     size_t next = 0;
+    WalkPlace place;
+    std::shared_ptr<const Ancestry> ancestry; // its own identity and those above
 };
+
+bool IsOutOfDescriptors(int error)
+{
+    return error == EMFILE || error == ENFILE;
+}
 
 class Walk
 {
 public:
     Walk(const FilterPattern &pattern, const ScanSwitches &switches, qint16 orderBy,
-         const LocaleFormat &locale, const TreeLimits &limits,
-         const std::function<void(ListingData &, qint32)> &sort, TreeVisitor &visitor,
-         std::atomic<qint64> *foldersRead)
+         const LocaleFormat &locale, const TreeLimits &limits, const MakeSortFolder &makeSort,
+         TreeVisitor &visitor, std::atomic<qint64> *foldersRead, quint64 device)
         : pattern_(pattern), switches_(switches), orderBy_(orderBy), locale_(locale),
-          limits_(limits), sort_(sort), visitor_(visitor), foldersRead_(foldersRead)
+          limits_(limits), sort_(makeSort()), visitor_(visitor), foldersRead_(foldersRead),
+          readAhead_({pattern, switches, orderBy, locale, limits.depth, limits.oneFileSystem,
+                      device, visitor.wantsFacts(), workers_},
+                     makeSort, ReadAheadThreads())
     {
     }
 
@@ -55,11 +65,11 @@ private:
     const qint16 orderBy_;
     const LocaleFormat &locale_;
     const TreeLimits &limits_;
-    const std::function<void(ListingData &, qint32)> &sort_;
-    TreeVisitor &visitor_;
-    std::atomic<qint64> *foldersRead_;
     // Asked once: the answer reads the process's processor quota from files.
     const unsigned workers_ = StatusWorkers();
+    const SortFolder sort_;
+    TreeVisitor &visitor_;
+    std::atomic<qint64> *foldersRead_;
 
     TreeWalkResult result_;
     std::vector<Level> chain_;
@@ -68,6 +78,8 @@ private:
     ListingData data_;
     Subfolders subfolders_;
     int open_ = 0;
+    // Last, so that its threads end before what they read from goes.
+    TreeReadAhead readAhead_;
 };
 
 QString ChildPath(const QString &parent, const QByteArray &name)
@@ -83,6 +95,7 @@ TreeWalkResult Walk::run(const ListedFolder &top, const QString &shownPath)
     first.id = top.id();
     path_ = shownPath;
     first.pathLength = path_.size();
+    first.ancestry = std::make_shared<const Ancestry>(Ancestry{first.id, nullptr});
     chain_.push_back(std::move(first));
     data_.Facts.keep = visitor_.wantsFacts();
     open_ = 1;
@@ -103,8 +116,24 @@ void Walk::visit(Level &level, int depth)
     ++result_.foldersWalked;
     const bool deeper = limits_.depth < 0 || depth < limits_.depth;
     qint32 count = 0;
-    const int error = ReadFolder(level.folder, pattern_, switches_, data_, count, orderBy_,
-                                 locale_, workers_, nullptr, deeper ? &subfolders_ : nullptr);
+    int error = 0;
+    std::unique_ptr<FolderReadAhead> ahead = depth > 0 ? readAhead_.take(level.place) : nullptr;
+    if (ahead && ahead->id != level.id) ahead.reset(); // replaced since: read it again
+    if (ahead) {
+        std::swap(data_, ahead->data);
+        count = ahead->count;
+    } else {
+        const auto readFolder = [&] {
+            return ReadFolder(level.folder, pattern_, switches_, data_, count, orderBy_,
+                              locale_, workers_, nullptr, deeper ? &subfolders_ : nullptr);
+        };
+        error = readFolder();
+        // The descriptors the threads reading ahead hold are the walk's to have first.
+        if (IsOutOfDescriptors(error)) {
+            readAhead_.clear();
+            error = readFolder();
+        }
+    }
     if (foldersRead_) foldersRead_->fetch_add(1, std::memory_order_relaxed);
     visitor_.folderStarts(relative_);
     if (error != 0) {
@@ -112,7 +141,7 @@ void Walk::visit(Level &level, int depth)
         result_.unreadable.add(path_, error);
         return;
     }
-    sort_(data_, count);
+    if (!ahead) sort_(data_, count);
     // A folder none of whose entries is listed has nothing to show; the listed one always
     // has its section, if only to say that nothing in it matched.
     if (count > 0 || depth == 0)
@@ -124,6 +153,11 @@ void Walk::visit(Level &level, int depth)
                                   entryError);
     result_.unreadEntries.count += data_.Unread.count - qint64(data_.Unread.first.size());
 
+    if (ahead) {
+        // Its subfolders were sorted, and offered to be read ahead, with it.
+        level.subfolders = std::move(ahead->subfolders);
+        return;
+    }
     if (!deeper || subfolders_.count == 0) return;
     // The subfolders in the order the folder's own listing would put them.
     sort_(subfolders_.data, subfolders_.count);
@@ -135,10 +169,13 @@ void Walk::visit(Level &level, int depth)
     // The sort keys of a large folder's subfolders need not stay for the whole walk.
     subfolders_.data.Entries.clear();
     subfolders_.data.EntryOrder.clear();
+    readAhead_.offer(level.place, level.folder, depth, level.ancestry, level.subfolders);
 }
 
 bool Walk::descend(Level &parent)
 {
+    WalkPlace place = parent.place;
+    place.push_back(quint32(parent.next));
     const QByteArray name = std::move(parent.subfolders[parent.next++]);
     if (parent.next == parent.subfolders.size()) {
         parent.subfolders.clear();
@@ -150,6 +187,10 @@ bool Walk::descend(Level &parent)
     const QByteArray relative = relative_.isEmpty() ? name : relative_ + '/' + name;
     int error = 0;
     ListedFolder child = chain_.back().folder.openSubfolder(name, error);
+    if (!child.isValid() && IsOutOfDescriptors(error)) {
+        readAhead_.clear();
+        child = chain_.back().folder.openSubfolder(name, error);
+    }
     if (!child.isValid()) {
         // A symbolic link to a folder, or an entry that is no folder any more.
         if (error == ENOTDIR) return false;
@@ -171,6 +212,8 @@ bool Walk::descend(Level &parent)
     Level level;
     level.folder = std::move(child);
     level.id = id;
+    level.place = std::move(place);
+    level.ancestry = std::make_shared<const Ancestry>(Ancestry{id, chain_.back().ancestry});
     level.name = name;
     path_ = path;
     level.pathLength = path_.size();
@@ -190,6 +233,7 @@ void Walk::letGoOfAncestors()
         if (chain_[i].folder.isValid()) {
             chain_[i].folder = ListedFolder();
             --open_;
+            readAhead_.forget(chain_[i].place);
         }
     }
 }
@@ -267,10 +311,11 @@ void TreeTrouble::add(const QString &shownPath, int error)
 TreeWalkResult WalkTree(const ListedFolder &folder, const QString &shownPath,
                         const FilterPattern &pattern, const ScanSwitches &switches,
                         qint16 orderBy, const LocaleFormat &locale, const TreeLimits &limits,
-                        const std::function<void(ListingData &, qint32)> &sort,
-                        TreeVisitor &visitor, std::atomic<qint64> *foldersRead)
+                        const MakeSortFolder &makeSort, TreeVisitor &visitor,
+                        std::atomic<qint64> *foldersRead)
 {
-    Walk walk(pattern, switches, orderBy, locale, limits, sort, visitor, foldersRead);
+    Walk walk(pattern, switches, orderBy, locale, limits, makeSort, visitor, foldersRead,
+              folder.id().device);
     return walk.run(folder, shownPath);
 }
 

@@ -3,6 +3,7 @@
 #include "listing/DirEntry.h"
 #include "listing/FilterPattern.h"
 #include "listing/ReadDirectory.h"
+#include "listing/TreeReadAhead.h"
 #include "platform/ListedFolder.h"
 #include "platform/LocaleFormat.h"
 
@@ -63,16 +64,18 @@ struct TreeWalkResult
 // Walks the tree below folder depth first, through descriptors only: each folder is opened
 // relative to its parent's descriptor, and at most a few are held open at once, the walk
 // going back up through "..". Each folder is read once through the filter and switches,
-// its entries put in order by sort, and handed to the visitor before its subfolders are
-// walked, in the order sort gives them. Symbolic links are never followed, hidden folders
+// its entries put in order by a sort from makeSort (one for each thread that reads), and
+// handed to the visitor before its subfolders are walked, in the order the sort gives them.
+// The next folders in walk order are read ahead on other threads while the visitor writes
+// (TreeReadAhead); the visitor is only ever called on the caller's thread. Symbolic links are never followed, hidden folders
 // are not walked while hidden entries are not listed. shownPath is the listed folder's
 // path as its heading shows it; each subfolder's is its parent's with its name added.
 // Throws what the read throws for a whole run (TooManyFiles).
 TreeWalkResult WalkTree(const ListedFolder &folder, const QString &shownPath,
                         const FilterPattern &pattern, const ScanSwitches &switches,
                         qint16 orderBy, const LocaleFormat &locale, const TreeLimits &limits,
-                        const std::function<void(ListingData &, qint32)> &sort,
-                        TreeVisitor &visitor, std::atomic<qint64> *foldersRead = nullptr);
+                        const MakeSortFolder &makeSort, TreeVisitor &visitor,
+                        std::atomic<qint64> *foldersRead = nullptr);
 
 // The walk's troubles as the closing message tells them, one paragraph a kind, each
 // naming its first few folders; empty when there were none.

@@ -24,6 +24,8 @@ public:
     explicit Collation(const QLocale &locale = QLocale::system().collation());
     // -1, 0 or 1.
     int compare(const QString &a, const QString &b) const;
+    // The locale whose order this is, for another thread to have a collation of its own.
+    QLocale locale() const { return collator_.locale(); }
 
 private:
     friend class CollationKeys;

@@ -120,14 +120,18 @@ qint32 RunTreeListing(const ListingRequest &request, const ListingEnvironment &e
 
     stage(ListingStage::Reading);
     TreeWalkResult walked;
-    const auto sort = [&](ListingData &data, qint32 count) {
-        if (count > 1) SortEntries(count, data, options.OrderAZ, environment.collation);
+    // A collation for each thread that sorts: a collator is not to be shared by threads.
+    const auto makeSort = [&]() -> SortFolder {
+        auto collation = std::make_shared<const Collation>(environment.collation.locale());
+        return [collation, orderAZ = options.OrderAZ](ListingData &data, qint32 count) {
+            if (count > 1) SortEntries(count, data, orderAZ, *collation);
+        };
     };
     // Each folder is written as soon as it is read and sorted: memory holds the largest
     // folder and the chain of folders above the one walked, never the whole tree.
     const auto walk = [&](TreeVisitor &visitor) {
         walked = WalkTree(request.folder, sources.folderPath(), pattern, request.switches,
-                          options.OrderBy, environment.locale, request.limits, sort, visitor,
+                          options.OrderBy, environment.locale, request.limits, makeSort, visitor,
                           request.foldersRead);
     };
     const auto writeTree = [&](TreeListingWriter &writer) {

@@ -1,0 +1,269 @@
+#include "listing/TreeReadAhead.h"
+
+#include "platform/Processors.h"
+
+#include <algorithm>
+#include <new>
+#include <system_error>
+
+namespace tamsoret {
+
+namespace {
+
+// Folders read ahead at most, those being read among them. Each holds a descriptor while
+// its subfolders wait to be read, on top of the walk's own few: enough to keep two
+// processors busy behind a walk that writes, few enough for a run under a limit of 64.
+constexpr size_t MaxFoldersAhead = 8;
+// Entries read ahead at most, so that a tree of large folders is not held whole: a thread
+// starts no folder beyond them.
+constexpr size_t MaxEntriesAhead = 64 * 1024;
+// For measuring only: TAMSORET_TREE_THREADS=N makes a walk read ahead on N threads.
+constexpr char ForceThreadsVariable[] = "TAMSORET_TREE_THREADS";
+
+} // namespace
+
+bool Ancestry::contains(const FolderId &folder) const
+{
+    for (const Ancestry *a = this; a; a = a->up.get()) {
+        if (a->id == folder) return true;
+    }
+    return false;
+}
+
+TreeReadAhead::TreeReadAhead(const ReadAheadRules &rules, const MakeSortFolder &makeSort,
+                             unsigned threads)
+    : rules_(rules), makeSort_(makeSort)
+{
+    try {
+        threads_.reserve(threads);
+        for (unsigned i = 0; i < threads; ++i)
+            threads_.emplace_back(&TreeReadAhead::work, this);
+    } catch (const std::system_error &) {
+        // Fewer threads read ahead, or none: the walk reads what they do not.
+    } catch (const std::bad_alloc &) {
+    }
+}
+
+TreeReadAhead::~TreeReadAhead()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    work_.notify_all();
+    for (std::thread &thread : threads_)
+        thread.join();
+}
+
+void TreeReadAhead::offer(const WalkPlace &place, const ListedFolder &folder, int depth,
+                          const std::shared_ptr<const Ancestry> &ancestry,
+                          const std::vector<QByteArray> &subfolders)
+{
+    if (threads_.empty() || subfolders.empty()) return;
+    {
+        std::lock_guard lock(mutex_);
+        addJobs(place, folder, depth, ancestry, subfolders);
+    }
+    work_.notify_all();
+}
+
+// Called with the lock held.
+void TreeReadAhead::addJobs(const WalkPlace &place, const ListedFolder &folder, int depth,
+                            const std::shared_ptr<const Ancestry> &ancestry,
+                            const std::vector<QByteArray> &subfolders)
+{
+    WalkPlace child = place;
+    child.push_back(0);
+    for (size_t i = 0; i < subfolders.size(); ++i) {
+        child.back() = quint32(i);
+        Job &job = jobs_[child];
+        if (job.state != Job::State::Waiting || job.parent.isValid()) continue; // offered twice
+        job.parent = folder;
+        job.name = subfolders[i];
+        job.depth = depth + 1;
+        job.ancestry = ancestry;
+    }
+}
+
+// Called with the lock held: the first waiting job in walk order, when there is room.
+TreeReadAhead::Jobs::iterator TreeReadAhead::nextJob()
+{
+    if (ahead_ >= MaxFoldersAhead || entries_ >= MaxEntriesAhead) return jobs_.end();
+    for (auto it = jobs_.begin(); it != jobs_.end(); ++it) {
+        if (it->second.state == Job::State::Waiting) return it;
+    }
+    return jobs_.end();
+}
+
+void TreeReadAhead::work()
+{
+    SortFolder sort;
+    try {
+        sort = makeSort_();
+    } catch (const std::bad_alloc &) {
+        return;
+    }
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        Jobs::iterator it;
+        work_.wait(lock, [&] { return stopping_ || (it = nextJob()) != jobs_.end(); });
+        if (stopping_) return;
+        const WalkPlace place = it->first;
+        Job &job = it->second;
+        job.state = Job::State::Reading;
+        ++ahead_;
+        lock.unlock();
+
+        std::shared_ptr<const Ancestry> ancestry;
+        ListedFolder folder;
+        std::unique_ptr<FolderReadAhead> read;
+        try {
+            read = this->read(job, sort, ancestry, folder);
+        } catch (...) {
+            // Whatever failed here fails again when the walk reads the folder itself,
+            // and is reported there.
+            read.reset();
+        }
+
+        lock.lock();
+        // The map's nodes stay where they are while others come and go.
+        if (job.state == Job::State::Dropped || !read) {
+            --ahead_;
+            jobs_.erase(place);
+        } else {
+            entries_ += read->data.Entries.size();
+            if (!read->subfolders.empty() && !stopping_) {
+                try {
+                    addJobs(place, folder, job.depth, ancestry, read->subfolders);
+                } catch (const std::bad_alloc &) {
+                }
+            }
+            job.read = std::move(read);
+            job.state = Job::State::Read;
+        }
+        read_.notify_all();
+        work_.notify_all();
+    }
+}
+
+std::unique_ptr<FolderReadAhead> TreeReadAhead::read(Job &job, const SortFolder &sort,
+                                                     std::shared_ptr<const Ancestry> &ancestry,
+                                                     ListedFolder &folder)
+{
+    int error = 0;
+    folder = job.parent.openSubfolder(job.name, error);
+    job.parent = ListedFolder();
+    if (!folder.isValid()) return nullptr;
+    auto read = std::make_unique<FolderReadAhead>();
+    read->id = folder.id();
+    // Left for the walk, which tells them in its closing message.
+    if (rules_.oneFileSystem && read->id.device != rules_.device) return nullptr;
+    if (job.ancestry && job.ancestry->contains(read->id)) return nullptr;
+
+    const bool deeper = rules_.depth < 0 || job.depth < rules_.depth;
+    Subfolders subfolders;
+    read->data.Facts.keep = rules_.keepFacts;
+    if (ReadFolder(folder, rules_.pattern, rules_.switches, read->data, read->count,
+                   rules_.orderBy, rules_.locale, rules_.statusWorkers, nullptr,
+                   deeper ? &subfolders : nullptr) != 0)
+        return nullptr;
+    sort(read->data, read->count);
+    if (deeper && subfolders.count > 0) {
+        sort(subfolders.data, subfolders.count);
+        read->subfolders.reserve(size_t(subfolders.count));
+        for (qint32 p = 0; p < subfolders.count; ++p)
+            read->subfolders.push_back(std::move(
+                subfolders.rawNames[size_t(subfolders.data.EntryOrder[size_t(p)])]));
+        ancestry = std::make_shared<const Ancestry>(Ancestry{read->id, job.ancestry});
+    } else {
+        folder = ListedFolder(); // no subfolder to open from it
+    }
+    return read;
+}
+
+// Called with the lock held.
+void TreeReadAhead::dropWaiting(Jobs::iterator first, Jobs::iterator last)
+{
+    while (first != last) {
+        Job &job = first->second;
+        switch (job.state) {
+        case Job::State::Reading:
+            job.state = Job::State::Dropped; // its thread lets it go
+            ++first;
+            break;
+        case Job::State::Dropped:
+            ++first;
+            break;
+        case Job::State::Read:
+            --ahead_;
+            entries_ -= job.read->data.Entries.size();
+            first = jobs_.erase(first);
+            break;
+        case Job::State::Waiting:
+            first = jobs_.erase(first);
+            break;
+        }
+    }
+}
+
+std::unique_ptr<FolderReadAhead> TreeReadAhead::take(const WalkPlace &place)
+{
+    if (threads_.empty()) return nullptr;
+    std::unique_lock lock(mutex_);
+    dropWaiting(jobs_.begin(), jobs_.lower_bound(place));
+    std::unique_ptr<FolderReadAhead> read;
+    auto it = jobs_.find(place);
+    if (it != jobs_.end() && it->second.state == Job::State::Waiting) {
+        // Nobody has started it: the walk is quicker reading it than waiting for a thread.
+        jobs_.erase(it);
+    } else if (it != jobs_.end()) {
+        read_.wait(lock, [&] {
+            it = jobs_.find(place);
+            return it == jobs_.end() || it->second.state == Job::State::Read;
+        });
+        if (it != jobs_.end()) {
+            read = std::move(it->second.read);
+            --ahead_;
+            entries_ -= read->data.Entries.size();
+            jobs_.erase(it);
+        }
+    }
+    lock.unlock();
+    work_.notify_all(); // room for more, as folders before this one were given up
+    return read;
+}
+
+void TreeReadAhead::forget(const WalkPlace &place)
+{
+    if (threads_.empty()) return;
+    std::lock_guard lock(mutex_);
+    WalkPlace child = place;
+    child.push_back(0);
+    auto it = jobs_.lower_bound(child);
+    while (it != jobs_.end() && it->first.size() == child.size() &&
+           std::equal(place.begin(), place.end(), it->first.begin())) {
+        if (it->second.state == Job::State::Waiting)
+            it = jobs_.erase(it);
+        else
+            ++it;
+    }
+}
+
+void TreeReadAhead::clear()
+{
+    if (threads_.empty()) return;
+    {
+        std::lock_guard lock(mutex_);
+        dropWaiting(jobs_.begin(), jobs_.end());
+    }
+    work_.notify_all();
+}
+
+unsigned ReadAheadThreads()
+{
+    if (const unsigned forced = ForcedThreads(ForceThreadsVariable)) return forced - 1;
+    // One thread of each processor reads ahead, the walk's own writing beside them.
+    return std::min(UsableProcessors(), 4u);
+}
+
+} // namespace tamsoret
