@@ -1,7 +1,7 @@
 #include "listing/TreeWalk.h"
 
 #include "listing/NameCleaning.h"
-#include "platform/DirectorySearch.h"
+#include "listing/DirectorySearch.h"
 
 #include <QCoreApplication>
 #include <QFile>
