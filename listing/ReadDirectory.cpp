@@ -3,7 +3,7 @@
 #include "listing/EntryFields.h"
 #include "listing/FilterPattern.h"
 #include "listing/NameCleaning.h"
-#include "platform/DirectorySearch.h"
+#include "listing/DirectorySearch.h"
 #include "platform/Failure.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "listing/TreeWalk.h"
 
 #include "listing/NameCleaning.h"
+#include "listing/DirectorySearch.h"
 #include "listing/TreeReadAhead.h"
-#include "platform/DirectorySearch.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/DirectorySearch.h"
+#include "listing/DirectorySearch.h"
 #include "platform/ListedFolder.h"
 
 #include "tests/TestSupport.h"

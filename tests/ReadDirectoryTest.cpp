@@ -1,8 +1,8 @@
 #include "listing/ReadDirectory.h"
 
+#include "listing/DirectorySearch.h"
 #include "listing/EntryFields.h"
 #include "options/ListOptions.h"
-#include "platform/DirectorySearch.h"
 #include "platform/Failure.h"
 #include "sort/SortEntries.h"
 #include "tests/TestSupport.h"

@@ -18,7 +18,7 @@ namespace tamsoret {
 // for. Every thread is joined before close() returns.
 //
 // On NTFS and FAT volumes each record also carries the short name and the attribute bits
-// the volume keeps (WindowsVolume).
+// the volume keeps (WindowsVolume). The system calls are FolderEntries'.
 class DirectorySearch
 {
 public:

@@ -1,121 +1,22 @@
-#include "platform/DirectorySearch.h"
+#include "listing/DirectorySearch.h"
 
+#include "platform/FolderEntries.h"
 #include "platform/Processors.h"
-#include "platform/WindowsVolume.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <condition_variable>
 #include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
 #include <mutex>
 #include <new>
-#include <sys/stat.h>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace tamsoret {
 
 namespace {
-
-bool IsDotOrDotDot(const char *name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
-// Decodes a name into the record's own string, reusing its buffer when nobody else
-// shares it: most names are plain ASCII, and a listing of a million entries should not
-// pay a conversion and an allocation for each of them. Control characters are left for
-// the listing to clean.
-void DecodeName(const char *bytes, size_t length, QString &out)
-{
-    bool ascii = true;
-    for (size_t i = 0; i < length; ++i) {
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (!ascii) {
-        out = QFile::decodeName(QByteArray(bytes, qsizetype(length)));
-        return;
-    }
-    out.resize(qsizetype(length));
-    QChar *dest = out.data();
-    for (size_t i = 0; i < length; ++i) {
-        dest[i] = char16_t(static_cast<unsigned char>(bytes[i]));
-    }
-}
-
-// What the status call tells of one name. An entry that is gone is not present; one whose
-// status cannot be read has the system's error number, and only what the folder told.
-struct Status
-{
-    qint64 size;
-    qint64 lastWriteTime;
-    quint32 attributes;
-    int error;
-    bool present;
-    char shortName[WindowsVolume::ShortNameBytes];
-};
-
-int StatAt(int dirFd, const char *name, struct stat &st, int flags)
-{
-    int result;
-    do
-        result = fstatat(dirFd, name, &st, flags);
-    while (result != 0 && errno == EINTR);
-    return result == 0 ? 0 : errno;
-}
-
-void ReadStatus(int dirFd, const char *name, unsigned char type, const WindowsVolume &volume,
-                Status &status)
-{
-    status.shortName[0] = '\0';
-    status.size = 0;
-    status.lastWriteTime = 0;
-    status.error = 0;
-    status.present = true;
-    // On Windows volumes the hidden bit is the volume's, whatever the name.
-    const bool dotName = volume.kind() == WindowsVolume::Kind::None && name[0] == '.' &&
-                         !IsDotOrDotDot(name);
-    struct stat st;
-    // A link whose target is missing, loops or cannot be reached is described by the link
-    // itself.
-    int error = StatAt(dirFd, name, st, 0);
-    if (error != 0) error = StatAt(dirFd, name, st, AT_SYMLINK_NOFOLLOW);
-    if (error == ENOENT || error == ENOTDIR) {
-        status.present = false; // gone since its name was read
-        return;
-    }
-    if (error != 0) {
-        status.error = error;
-        status.attributes = (type == DT_DIR ? Attr::Folder : 0) | (dotName ? Attr::Hidden : 0);
-        return;
-    }
-    quint32 attributes = 0;
-    const bool folder = S_ISDIR(st.st_mode);
-    if (folder)
-        attributes |= Attr::Folder;
-    if (dotName)
-        attributes |= Attr::Hidden;
-    if (!(st.st_mode & S_IWUSR))
-        attributes |= Attr::ReadOnly;
-    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode) ||
-        S_ISSOCK(st.st_mode))
-        attributes |= Attr::System;
-    if (volume.kind() != WindowsVolume::Kind::None)
-        volume.describe(name, attributes, status.shortName);
-    status.size = folder ? 0 : static_cast<qint64>(st.st_size);
-    status.lastWriteTime = static_cast<qint64>(st.st_mtim.tv_sec);
-    status.attributes = attributes;
-}
 
 // Names read from the folder and not yet delivered, with their status once it is read.
 // All room is taken when the search opens, so that a worker never allocates.
@@ -134,20 +35,18 @@ struct Batch
     size_t room;
     std::unique_ptr<char[]> names; // each name ended by a NUL
     std::vector<quint32> starts;
-    std::vector<unsigned char> types; // the file type the folder tells, DT_UNKNOWN when none
-    std::vector<Status> status;
+    std::vector<unsigned char> types; // as FolderEntries::Name has it
+    std::vector<FolderEntries::Status> status;
     size_t count = 0;
     State state = State::Free;
 };
 
-void ReadStatuses(int dirFd, const WindowsVolume &volume, Batch &batch)
+void ReadStatuses(const FolderEntries &entries, Batch &batch)
 {
     for (size_t i = 0; i < batch.count; ++i)
-        ReadStatus(dirFd, batch.name(i), batch.types[i], volume, batch.status[i]);
+        entries.readStatus(batch.name(i), batch.types[i], batch.status[i]);
 }
 
-// Room for the names of one directory read: about a thousand entries.
-constexpr size_t DirentBytes = 64 * 1024;
 // Names handed to a worker at a time: enough that the handing over costs little beside
 // the status calls, few enough that the first records come soon.
 constexpr size_t NamesPerBatch = 256;
@@ -165,17 +64,14 @@ constexpr unsigned MaxStatusWorkers = 3;
 
 struct DirectorySearch::Scan
 {
-    Scan(int fd, bool atRoot, unsigned workers, bool forced);
+    Scan(FolderEntries &&entries, unsigned workers, bool forced);
     ~Scan();
 
     // The next batch in directory order with every status read, or nullptr at the end.
     Batch *nextBatch();
     void release();
 
-    int fd;
-    bool atRoot;
-    WindowsVolume volume;
-    int readError = 0;
+    FolderEntries entries;
     Batch *current = nullptr;
     size_t item = 0; // the next record of current
 
@@ -188,10 +84,6 @@ private:
     void readClaimed(std::unique_lock<std::mutex> &lock, Batch &batch);
     void work();
 
-    std::unique_ptr<char[]> dirents{new char[DirentBytes]};
-    size_t direntsEnd = 0;
-    size_t direntsAt = 0;
-    bool namesEnded = false;
     size_t namesRead = 0;
 
     // Batches by sequence number: next is the one delivered now or next, made the one
@@ -209,8 +101,8 @@ private:
     bool stopping = false;
 };
 
-DirectorySearch::Scan::Scan(int fd, bool atRoot, unsigned workers, bool forced)
-    : fd(fd), atRoot(atRoot), volume(WindowsVolume::of(fd)), workers(workers), forced(forced)
+DirectorySearch::Scan::Scan(FolderEntries &&entries, unsigned workers, bool forced)
+    : entries(std::move(entries)), workers(workers), forced(forced)
 {
     // Without workers each name is read and its status asked for only when its record
     // is, so nothing is read ahead of the caller.
@@ -231,56 +123,37 @@ DirectorySearch::Scan::~Scan()
     named.notify_all();
     for (std::thread &thread : threads)
         thread.join();
-    ::close(fd);
 }
 
 void DirectorySearch::Scan::readNames(Batch &batch)
 {
     batch.count = 0;
     size_t used = 0;
-    while (batch.count < batch.starts.size()) {
-        if (direntsAt == direntsEnd) {
-            if (namesEnded)
-                return;
-            ssize_t bytes;
-            do
-                bytes = getdents64(fd, dirents.get(), DirentBytes);
-            while (bytes < 0 && errno == EINTR);
-            if (bytes <= 0) {
-                // A folder removed while it is read fails here with ENOENT: the names
-                // that are left were never seen, so that is a failure, not the end.
-                if (bytes < 0)
-                    readError = errno;
-                namesEnded = true;
-                return;
-            }
-            direntsEnd = size_t(bytes);
-            direntsAt = 0;
-        }
-        const auto *entry = reinterpret_cast<const dirent64 *>(dirents.get() + direntsAt);
-        if (atRoot && IsDotOrDotDot(entry->d_name)) {
-            direntsAt += entry->d_reclen;
+    FolderEntries::Name entry;
+    while (batch.count < batch.starts.size() && entries.next(entry)) {
+        // The root has no "." and "..", the way a drive root has none.
+        if (entries.atRoot() && IsDotOrDotDot(entry.bytes)) {
+            entries.skip();
             continue;
         }
-        const size_t length = std::strlen(entry->d_name);
-        if (used + length + 1 > batch.room) {
+        if (used + entry.length + 1 > batch.room) {
             if (batch.count > 0)
                 return; // the name opens the next batch
-            direntsAt += entry->d_reclen; // no status call could take it either
+            entries.skip(); // no status call could take it either
             continue;
         }
-        direntsAt += entry->d_reclen;
-        std::memcpy(batch.names.get() + used, entry->d_name, length + 1);
-        batch.types[batch.count] = entry->d_type;
+        std::memcpy(batch.names.get() + used, entry.bytes, entry.length + 1);
+        entries.skip();
+        batch.types[batch.count] = entry.type;
         batch.starts[batch.count++] = quint32(used);
-        used += length + 1;
+        used += entry.length + 1;
         ++namesRead;
     }
 }
 
 void DirectorySearch::Scan::topUp()
 {
-    while (made - next < ring.size() && !namesEnded) {
+    while (made - next < ring.size() && !entries.ended()) {
         Batch &batch = slot(made);
         readNames(batch);
         if (batch.count == 0)
@@ -335,7 +208,7 @@ void DirectorySearch::Scan::readClaimed(std::unique_lock<std::mutex> &lock, Batc
 {
     batch.state = Batch::State::Claimed;
     lock.unlock();
-    ReadStatuses(fd, volume, batch);
+    ReadStatuses(entries, batch);
     lock.lock();
     batch.state = Batch::State::Done;
 }
@@ -383,27 +256,16 @@ bool DirectorySearch::findFirst(FindRecord &record, int folderFd)
 {
     close();
     error_ = 0;
-    // A descriptor of its own, reading from the folder's first name whoever read before.
-    const int fd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        error_ = errno;
-        return false;
-    }
-
-    // A folder removed since it was opened still opens, but reading its names fails with
-    // ENOENT; its link count tells nothing, as some file systems give folders none.
-    struct stat here, root;
-    const bool known = fstat(fd, &here) == 0;
-    // The root has no "." and "..", the way a drive root has none; the folder may have
-    // been reached by any path, so compare identities rather than names.
-    const bool atRoot =
-        known && stat("/", &root) == 0 && here.st_dev == root.st_dev && here.st_ino == root.st_ino;
+    FolderEntries entries;
     try {
-        scan_ = std::make_unique<Scan>(fd, atRoot, workers_, forced_);
+        if (const int error = entries.open(folderFd)) {
+            error_ = error;
+            return false;
+        }
+        scan_ = std::make_unique<Scan>(std::move(entries), workers_, forced_);
     } catch (const std::bad_alloc &) {
         // The room for the names could not be had, as when the folder cannot be opened
         // for want of memory.
-        ::close(fd);
         error_ = ENOMEM;
         return false;
     }
@@ -428,7 +290,7 @@ bool DirectorySearch::findNext(FindRecord &record)
             Batch &batch = *scan.current;
             while (scan.item < batch.count) {
                 const size_t i = scan.item++;
-                const Status &status = batch.status[i];
+                const FolderEntries::Status &status = batch.status[i];
                 if (!status.present)
                     continue;
                 const char *name = batch.name(i);
@@ -451,7 +313,7 @@ bool DirectorySearch::findNext(FindRecord &record)
         scan.current = scan.nextBatch();
         scan.item = 0;
         if (!scan.current) {
-            error_ = scan.readError;
+            error_ = scan.entries.error();
             return false;
         }
     }
