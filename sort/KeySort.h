@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Collation.h"
+#include "sort/CollationKeys.h"
 
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "sort/SortEntries.h"
 
+#include "sort/CollationKeys.h"
 #include "sort/KeySort.h"
 
 #include <vector>

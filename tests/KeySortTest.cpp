@@ -1,5 +1,5 @@
 #include "sort/KeySort.h"
-#include "platform/Collation.h"
+#include "sort/CollationKeys.h"
 #include "sort/SortEntries.h"
 
 #include <QCollator>
