@@ -19,24 +19,47 @@ namespace tamsoret {
 namespace {
 
 // Names read from the folder and not yet delivered, with their status once it is read.
-// All room is taken when the search opens, so that a worker never allocates.
+// The room grows on the thread that reads the names, before a worker is handed the
+// batch, so that a worker never allocates. It starts small: a tree walk opens a search
+// for each of ten thousand folders of a few names each, and room for the most names a
+// batch holds, taken and given back each time, cost more than the names' status calls.
 struct Batch
 {
     enum class State { Free, Named, Claimed, Done };
 
     // Some file systems give names longer than NAME_MAX bytes: room for a few of those.
     explicit Batch(size_t capacity)
-        : room(std::max<size_t>(capacity * (NAME_MAX + 1), 4096)), names(new char[room]),
-          starts(capacity), types(capacity), status(capacity)
+        : capacity(capacity), maxRoom(std::max<size_t>(capacity * (NAME_MAX + 1), FirstRoom)),
+          room(std::min(maxRoom, FirstRoom)), names(new char[room])
     {
+        // Taken, not filled: only what a folder's names use is ever touched.
+        starts.reserve(capacity);
+        types.reserve(capacity);
+        status.reserve(capacity);
     }
     const char *name(size_t i) const { return names.get() + starts[i]; }
+    // Room for wanted bytes of names, the used ones kept; false when the batch has all the
+    // room it may have, or no more can be had (the name then opens the next batch).
+    bool grow(size_t used, size_t wanted)
+    {
+        if (room >= maxRoom || wanted > maxRoom) return false;
+        const size_t bigger = std::min(maxRoom, std::max(wanted, room * 2));
+        char *more = new (std::nothrow) char[bigger];
+        if (!more) return false;
+        std::memcpy(more, names.get(), used);
+        names.reset(more);
+        room = bigger;
+        return true;
+    }
 
+    static constexpr size_t FirstRoom = 4096;
+    size_t capacity; // names at most
+    size_t maxRoom;
     size_t room;
     std::unique_ptr<char[]> names; // each name ended by a NUL
     std::vector<quint32> starts;
     std::vector<unsigned char> types; // as FolderEntries::Name has it
-    std::vector<FolderEntries::Status> status;
+    std::vector<FolderEntries::Status> status; // one for each name, made with the names
     size_t count = 0;
     State state = State::Free;
 };
@@ -128,15 +151,17 @@ DirectorySearch::Scan::~Scan()
 void DirectorySearch::Scan::readNames(Batch &batch)
 {
     batch.count = 0;
+    batch.starts.clear();
+    batch.types.clear();
     size_t used = 0;
     FolderEntries::Name entry;
-    while (batch.count < batch.starts.size() && entries.next(entry)) {
+    while (batch.count < batch.capacity && entries.next(entry)) {
         // The root has no "." and "..", the way a drive root has none.
         if (entries.atRoot() && IsDotOrDotDot(entry.bytes)) {
             entries.skip();
             continue;
         }
-        if (used + entry.length + 1 > batch.room) {
+        if (used + entry.length + 1 > batch.room && !batch.grow(used, used + entry.length + 1)) {
             if (batch.count > 0)
                 return; // the name opens the next batch
             entries.skip(); // no status call could take it either
@@ -144,8 +169,9 @@ void DirectorySearch::Scan::readNames(Batch &batch)
         }
         std::memcpy(batch.names.get() + used, entry.bytes, entry.length + 1);
         entries.skip();
-        batch.types[batch.count] = entry.type;
-        batch.starts[batch.count++] = quint32(used);
+        batch.types.push_back(entry.type);
+        batch.starts.push_back(quint32(used));
+        ++batch.count;
         used += entry.length + 1;
         ++namesRead;
     }
@@ -156,6 +182,7 @@ void DirectorySearch::Scan::topUp()
     while (made - next < ring.size() && !entries.ended()) {
         Batch &batch = slot(made);
         readNames(batch);
+        batch.status.resize(batch.count); // within the room taken
         if (batch.count == 0)
             break;
         {

@@ -102,6 +102,7 @@ private:
     using Jobs = std::map<WalkPlace, Job>;
 
     void work();
+    void addThread();
     Jobs::iterator nextJob();
     std::unique_ptr<FolderReadAhead> read(Job &job, const SortFolder &sort,
                                           std::shared_ptr<const Ancestry> &ancestry,
@@ -119,11 +120,14 @@ private:
     Jobs jobs_;
     size_t ahead_ = 0;   // folders being read or read and not yet taken
     size_t entries_ = 0; // entries of the folders read and not yet taken
+    bool walkWaits_ = false; // for a job to be read
+    bool reading_ = false;   // any thread reads ahead
+    unsigned maxThreads_;
     bool stopping_ = false;
     std::vector<std::thread> threads_;
 };
 
-// Threads to read a tree ahead of its walk on this machine.
+// Threads to read a tree ahead of its walk on this machine, at first.
 unsigned ReadAheadThreads();
 
 } // namespace tamsoret

@@ -6,9 +6,17 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sched.h>
+#include <sys/resource.h>
 #include <thread>
 
 namespace tamsoret {
+
+qint64 ThreadWaits()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return qint64(usage.ru_nvcsw);
+}
 
 namespace {
 

@@ -19,6 +19,10 @@ unsigned ProcessorsInQuota(QByteArrayView cpuMax);
 // `itemsPerThread` items, never more than `cap` nor than `processors`, and at least 1.
 unsigned ThreadsFor(size_t items, size_t itemsPerThread, unsigned cap, unsigned processors);
 
+// How often the calling thread has so far given up its processor to wait (for the disk, a
+// lock, ...), as opposed to being made to give it up to other threads.
+qint64 ThreadWaits();
+
 // A thread count forced through the environment variable `name`, for measuring only;
 // 0 when the variable is not set to a number.
 unsigned ForcedThreads(const char *name);
