@@ -110,27 +110,37 @@ grep -q 'seen.txt' "$E2E_TMP/locked.out" || e2e_fail "the walk stopped at the un
 grep -q "$E2E_TMP/locked/Closed" "$E2E_TMP/locked.err" || e2e_fail "the closing message names no folder: $(cat "$E2E_TMP/locked.err")"
 
 # A chain deeper than PATH_MAX, with 64 descriptors: walked to the bottom, whole paths shown.
+# Each level also holds a folder walked after the chain below it, so that the readers ahead
+# of the walk have folders waiting at every level; their listing must be the one of a walk
+# on one thread.
 python3 - "$E2E_TMP/chain" <<'EOF'
 import os, sys
 os.mkdir(sys.argv[1]); fd = os.open(sys.argv[1], os.O_RDONLY)
 for i in range(70):
     name = '%02d' % i + 'd' * 68
-    os.mkdir(name, dir_fd=fd); new = os.open(name, os.O_RDONLY, dir_fd=fd); os.close(fd); fd = new
+    os.mkdir(name, dir_fd=fd); os.mkdir('zz', dir_fd=fd)
+    open(os.open('zz/leaf.txt', os.O_WRONLY | os.O_CREAT, dir_fd=fd), 'w').close()
+    new = os.open(name, os.O_RDONLY, dir_fd=fd); os.close(fd); fd = new
 open(os.open('bottom.txt', os.O_WRONLY | os.O_CREAT, dir_fd=fd), 'w').close()
 EOF
 prlimit --nofile=64 "$program" -r -o "$E2E_TMP/chain.txt" "$E2E_TMP/chain" || e2e_fail "deep chain: status $?"
+TAMSORET_TREE_THREADS=1 prlimit --nofile=64 "$program" -r -o "$E2E_TMP/chain1.txt" "$E2E_TMP/chain" ||
+  e2e_fail "deep chain, one thread: status $?"
+cmp <(sed 1d "$E2E_TMP/chain.txt") <(sed 1d "$E2E_TMP/chain1.txt") || e2e_fail "the readers ahead changed the listing"
 python3 - "$E2E_TMP/chain.txt" "$E2E_TMP/chain" <<'EOF' || e2e_fail "deep chain"
 import sys
 lines = open(sys.argv[1], 'rb').read().decode('cp1252').split('\r\n')
 heads = [l[len('Directory of '):] for l in lines if l.startswith('Directory of ')]
 path = sys.argv[2]
-want = [path]
+chain = [path]
 for i in range(70):
     path += '/' + '%02d' % i + 'd' * 68
-    want.append(path)
+    chain.append(path)
+want = chain + [p + '/zz' for p in reversed(chain[:-1])]
 assert heads == want, [len(h) for h in heads]
-assert len(heads[-1]) > 4096 and any(l.startswith('Bottom.txt') for l in lines)
-assert ' ' * 15 + 'Total of 71 folder(s): 142 file(s), 0 b ' in lines, lines[-4:]
+assert len(heads[70]) > 4096 and any(l.startswith('Bottom.txt') for l in lines)
+assert sum(l.startswith('Leaf.txt') for l in lines) == 70
+assert any(l.startswith(' ' * 15 + 'Total of 141 folder(s): ') for l in lines), lines[-4:]
 EOF
 
 # Mounts: a tmpfs inside is walked, not with -x; a bind mount back to the top is a loop.
