@@ -114,6 +114,7 @@ private:
 
     const ReadAheadRules rules_;
     const MakeSortFolder makeSort_;
+    const size_t maxAhead_; // folders read ahead at most
     std::mutex mutex_;
     std::condition_variable work_; // a job to take, room to read ahead, or the end
     std::condition_variable read_; // a job read

@@ -11,6 +11,13 @@
 
 namespace tamsoret {
 
+unsigned OpenFilesAllowed()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return 1u << 20;
+    return unsigned(std::min<rlim_t>(limit.rlim_cur, 1u << 20));
+}
+
 qint64 ThreadWaits()
 {
     rusage usage{};

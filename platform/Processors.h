@@ -23,6 +23,9 @@ unsigned ThreadsFor(size_t items, size_t itemsPerThread, unsigned cap, unsigned 
 // lock, ...), as opposed to being made to give it up to other threads.
 qint64 ThreadWaits();
 
+// The descriptors this process may hold open at once (its soft limit).
+unsigned OpenFilesAllowed();
+
 // A thread count forced through the environment variable `name`, for measuring only;
 // 0 when the variable is not set to a number.
 unsigned ForcedThreads(const char *name);
