@@ -76,7 +76,7 @@ for n in $(printf '%s\n' $sizes $pdf_sizes $data_sizes | sort -nu); do
     fi
 done
 # The tree: 100 folders under the top, 99 folders and a file in each, 100 entries in
-# each of those: 10,001 folders, 1,000,100 entries.
+# each of those: 10,001 folders made here, 1,000,100 entries, 2 % of them empty folders.
 tree_dir=$base/tree
 if ((tree_rows)) && [[ ! -e $base/tree.complete ]]; then
     echo "making $tree_dir ..." >&2
