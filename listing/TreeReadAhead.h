@@ -39,6 +39,7 @@ struct Ancestry
 // names in walk order.
 struct FolderReadAhead
 {
+    ListedFolder folder; // the descriptor it was read through
     FolderId id;
     ListingData data;
     qint32 count = 0;

@@ -79,6 +79,7 @@ private:
     ListingData data_;
     Subfolders subfolders_;
     int open_ = 0;
+    std::unique_ptr<FolderReadAhead> aheadOfVisit_; // the next folder's, when read ahead
     // Last, so that its threads end before what they read from goes.
     TreeReadAhead readAhead_;
 };
@@ -118,7 +119,7 @@ void Walk::visit(Level &level, int depth)
     const bool deeper = limits_.depth < 0 || depth < limits_.depth;
     qint32 count = 0;
     int error = 0;
-    std::unique_ptr<FolderReadAhead> ahead = depth > 0 ? readAhead_.take(level.place) : nullptr;
+    std::unique_ptr<FolderReadAhead> ahead = std::move(aheadOfVisit_);
     if (ahead && ahead->id != level.id) ahead.reset(); // replaced since: read it again
     if (ahead) {
         std::swap(data_, ahead->data);
@@ -183,11 +184,15 @@ bool Walk::descend(Level &parent)
         parent.subfolders.shrink_to_fit();
         parent.next = 0;
     }
+    aheadOfVisit_.reset();
     if (!reach(chain_.size() - 1)) return false;
     const QString path = ChildPath(path_, name);
     const QByteArray relative = relative_.isEmpty() ? name : relative_ + '/' + name;
     int error = 0;
-    ListedFolder child = chain_.back().folder.openSubfolder(name, error);
+    // A folder read ahead comes with the descriptor it was read through.
+    std::unique_ptr<FolderReadAhead> ahead = readAhead_.take(place);
+    ListedFolder child =
+        ahead ? ahead->folder : chain_.back().folder.openSubfolder(name, error);
     if (!child.isValid() && IsOutOfDescriptors(error)) {
         readAhead_.clear();
         child = chain_.back().folder.openSubfolder(name, error);
@@ -202,7 +207,7 @@ bool Walk::descend(Level &parent)
         result_.unreadable.add(path, error);
         return false;
     }
-    const FolderId id = child.id();
+    const FolderId id = ahead ? ahead->id : child.id();
     if (limits_.oneFileSystem && id.device != chain_.front().id.device) return false;
     for (const Level &ancestor : chain_) {
         if (ancestor.id == id) {
@@ -223,6 +228,7 @@ bool Walk::descend(Level &parent)
     chain_.push_back(std::move(level));
     ++open_;
     letGoOfAncestors();
+    aheadOfVisit_ = std::move(ahead);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -75,10 +76,15 @@ int FolderEntries::open(int folderFd)
 
     // A folder removed since it was opened still opens, but reading its names fails with
     // ENOENT; its link count tells nothing, as some file systems give folders none.
-    struct stat here, root;
-    const bool known = fstat(fd_, &here) == 0;
-    atRoot_ =
-        known && stat("/", &root) == 0 && here.st_dev == root.st_dev && here.st_ino == root.st_ino;
+    // The root is asked for once: a tree walk opens tens of thousands of folders.
+    static const std::optional<std::pair<dev_t, ino_t>> root = []() -> std::optional<std::pair<dev_t, ino_t>> {
+        struct stat st;
+        if (stat("/", &st) != 0) return std::nullopt;
+        return std::pair{st.st_dev, st.st_ino};
+    }();
+    struct stat here;
+    atRoot_ = root && fstat(fd_, &here) == 0 && here.st_dev == root->first &&
+              here.st_ino == root->second;
     volume_ = WindowsVolume::of(fd_);
     chunk_.reset(new char[ChunkBytes]);
     return 0;
