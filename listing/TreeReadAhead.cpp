@@ -38,6 +38,22 @@ constexpr unsigned MeasureEvery = 4;
 
 } // namespace
 
+std::vector<QByteArray> SubfoldersInWalkOrder(Subfolders &subfolders, const SortFolder &sort)
+{
+    std::vector<QByteArray> names;
+    if (subfolders.count == 0) return names;
+    sort(subfolders.data, subfolders.count);
+    names.reserve(size_t(subfolders.count));
+    for (qint32 p = 0; p < subfolders.count; ++p)
+        names.push_back(
+            std::move(subfolders.rawNames[size_t(subfolders.data.EntryOrder[size_t(p)])]));
+    subfolders.rawNames.clear();
+    subfolders.data.Entries.clear();
+    subfolders.data.EntryOrder.clear();
+    subfolders.count = 0;
+    return names;
+}
+
 bool Ancestry::contains(const FolderId &folder) const
 {
     for (const Ancestry *a = this; a; a = a->up.get()) {
@@ -217,14 +233,9 @@ std::unique_ptr<FolderReadAhead> TreeReadAhead::read(Job &job, const SortFolder 
                    deeper ? &subfolders : nullptr) != 0)
         return nullptr;
     sort(read->data, read->count);
-    if (deeper && subfolders.count > 0) {
-        sort(subfolders.data, subfolders.count);
-        read->subfolders.reserve(size_t(subfolders.count));
-        for (qint32 p = 0; p < subfolders.count; ++p)
-            read->subfolders.push_back(std::move(
-                subfolders.rawNames[size_t(subfolders.data.EntryOrder[size_t(p)])]));
+    read->subfolders = SubfoldersInWalkOrder(subfolders, sort);
+    if (!read->subfolders.empty())
         ancestry = std::make_shared<const Ancestry>(Ancestry{read->id, job.ancestry});
-    }
     read->folder = folder;
     return read;
 }

@@ -27,6 +27,11 @@ using WalkPlace = std::vector<quint32>;
 using SortFolder = std::function<void(ListingData &, qint32)>;
 using MakeSortFolder = std::function<SortFolder()>;
 
+// Sorts the subfolders a read found as the folder's own listing would put them, and gives
+// their names in that order, leaving subfolders empty: a large folder's sort keys need not
+// stay for the whole walk.
+std::vector<QByteArray> SubfoldersInWalkOrder(Subfolders &subfolders, const SortFolder &sort);
+
 // The identities of the folders above one, for telling a file system loop.
 struct Ancestry
 {

@@ -120,7 +120,6 @@ void Walk::visit(Level &level, int depth)
     qint32 count = 0;
     int error = 0;
     std::unique_ptr<FolderReadAhead> ahead = std::move(aheadOfVisit_);
-    if (ahead && ahead->id != level.id) ahead.reset(); // replaced since: read it again
     if (ahead) {
         std::swap(data_, ahead->data);
         count = ahead->count;
@@ -160,17 +159,8 @@ void Walk::visit(Level &level, int depth)
         level.subfolders = std::move(ahead->subfolders);
         return;
     }
-    if (!deeper || subfolders_.count == 0) return;
-    // The subfolders in the order the folder's own listing would put them.
-    sort_(subfolders_.data, subfolders_.count);
-    level.subfolders.reserve(size_t(subfolders_.count));
-    for (qint32 p = 0; p < subfolders_.count; ++p)
-        level.subfolders.push_back(
-            std::move(subfolders_.rawNames[size_t(subfolders_.data.EntryOrder[size_t(p)])]));
-    subfolders_.rawNames.clear();
-    // The sort keys of a large folder's subfolders need not stay for the whole walk.
-    subfolders_.data.Entries.clear();
-    subfolders_.data.EntryOrder.clear();
+    if (!deeper) return;
+    level.subfolders = SubfoldersInWalkOrder(subfolders_, sort_);
     readAhead_.offer(level.place, level.folder, depth, level.ancestry, level.subfolders);
 }
 
